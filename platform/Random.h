@@ -1,0 +1,21 @@
+#pragma once
+
+#include <random>
+
+// The game's source of chance, replaceable in tests by one that returns chosen values.
+class Random {
+public:
+    virtual ~Random() = default;
+    virtual void seedFromClock() = 0;
+    // A number r with 0 <= r < 1.
+    virtual float next() = 0;
+};
+
+class ClockRandom final : public Random {
+public:
+    void seedFromClock() override;
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};

@@ -1,0 +1,85 @@
+#include "WordFileInput.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempFolder.h"
+#include "WordFileError.h"
+
+namespace {
+
+std::string reasonFor(const std::string& path) {
+    try {
+        readWordFileBytes(path);
+    } catch (const WordFileError& error) {
+        EXPECT_EQ(error.path(), path);
+        return error.reason();
+    }
+    return "no error";
+}
+
+TEST(ReadingWordFileBytes, readsTheWholeFileAsItIs) {
+    TempFolder folder;
+    const std::string bytes("Animals\r\nOT\0TER\r\n", 17);
+    EXPECT_EQ(readWordFileBytes(folder.write("words.scf", bytes)), bytes);
+}
+
+TEST(ReadingWordFileBytes, refusesWhatCannotBeAWordFileWithAReason) {
+    TempFolder folder;
+    EXPECT_EQ(reasonFor((folder.path() / "missing.scf").string()), "it does not exist");
+    EXPECT_EQ(reasonFor(""), "it does not exist");
+    EXPECT_EQ(reasonFor(folder.path().string()), "it is a folder, not a file");
+    EXPECT_EQ(reasonFor("/dev/null"), "it is not a regular file");
+
+    const std::string loop = (folder.path() / "loop").string();
+    std::filesystem::create_symlink(loop, loop);
+    EXPECT_EQ(reasonFor(loop), "it cannot be opened: Too many levels of symbolic links");
+}
+
+TEST(ReadingWordFileBytes, refusesAPipeWithNoWriterWithoutWaiting) {
+    TempFolder folder;
+    const std::string pipe = (folder.path() / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(reasonFor(pipe), "it is not a regular file");
+}
+
+TEST(ReadingWordFileBytes, refusesASocket) {
+    TempFolder folder;
+    const std::string path = (folder.path() / "socket").string();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(reasonFor(path), "it is not a regular file");
+    ::close(fd);
+}
+
+TEST(ReadingWordFileBytes, refusesAFileTooLargeForAWordList) {
+    TempFolder folder;
+    const std::string path = folder.write("huge.scf", "Animals\n");
+    std::filesystem::resize_file(path, kLargestWordFile + 1);  // sparse: nothing is written
+    EXPECT_EQ(reasonFor(path), "it is larger than 256 MiB");
+}
+
+TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
+    EXPECT_EQ(wordFileText("Caf\xC3\xA9\nOTTER"), "Caf\xC3\xA9\nOTTER");
+    EXPECT_EQ(wordFileText("Caf\xE9\nOTTER"), "Caf\xC3\xA9\nOTTER");
+    // A lone continuation byte, an overlong form and a surrogate are not UTF-8.
+    EXPECT_EQ(wordFileText("\x80"), "\xC2\x80");
+    EXPECT_EQ(wordFileText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
+    EXPECT_EQ(wordFileText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");
+}
+
+TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {
+    EXPECT_EQ(wordFileText("\xEF\xBB\xBF" "Animals\nOTTER"), "Animals\nOTTER");
+    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"), "");
+}
+
+}  // namespace

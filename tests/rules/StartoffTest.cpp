@@ -1,0 +1,109 @@
+#include "Startoff.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ChosenRandom.h"
+#include "DisplayRecorder.h"
+#include "TempFolder.h"
+#include "Utf8.h"
+#include "WordFileError.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const float kLargestBelowOne = std::nextafter(1.0F, 0.0F);
+
+class RoundStart : public testing::Test {
+protected:
+    void startFrom(std::string_view text, float r = 0) {
+        state.wordFilePath = folder.write("words.scf", text);
+        random.r = r;
+        startoff(state, display, random);
+    }
+
+    TempFolder folder;
+    GameState state;
+    DisplayRecorder display;
+    ChosenRandom random;
+};
+
+TEST_F(RoundStart, setsCaptionThenMaskedWordThenWins) {
+    startFrom("Animals\nOTTER\n");
+    EXPECT_EQ(display.calls, (Calls{"caption Scaffle! Category: Animals", "masked _ _ _ _ _",
+                                    "wins Wins: 0"}));
+    EXPECT_EQ(state.secretWord, U"OTTER");
+    EXPECT_EQ(state.slots, "_____");
+    EXPECT_EQ(state.missesLeft, 9);
+}
+
+TEST_F(RoundStart, showsAOneLetterWordWithoutSpacesAndAnyTally) {
+    state.winsTally = 12;
+    startFrom("Letters\nQ\n");
+    EXPECT_EQ(display.calls, (Calls{"caption Scaffle! Category: Letters", "masked _",
+                                    "wins Wins: 12"}));
+}
+
+TEST_F(RoundStart, picksEveryWordAndNoneOutsideTheList) {
+    const std::string words = "Animals\nOTTER\nZEBRA\nLION\n";
+    startFrom(words, 0);
+    EXPECT_EQ(state.secretWord, U"OTTER");
+    startFrom(words, 0.5F);
+    EXPECT_EQ(state.secretWord, U"ZEBRA");
+    startFrom(words, kLargestBelowOne);
+    EXPECT_EQ(state.secretWord, U"LION");
+}
+
+TEST_F(RoundStart, rereadsTheFileAtEveryStart) {
+    startFrom("Animals\nOTTER\n");
+    folder.write("words.scf", "Birds\nWREN\n");
+    startoff(state, display, random);
+    EXPECT_EQ(state.category, "Birds");
+    EXPECT_EQ(state.secretWord, U"WREN");
+}
+
+TEST_F(RoundStart, givesOneSlotPerCharacterNotPerByte) {
+    startFrom("Caf\xC3\xA9\nCR\xC3\x88ME\n");
+    EXPECT_EQ(state.slots, "_____");
+    EXPECT_EQ(encodeUtf8(state.secretWord), "CR\xC3\x88ME");
+    EXPECT_EQ(display.calls.front(), "caption Scaffle! Category: Caf\xC3\xA9");
+}
+
+TEST_F(RoundStart, leavesStateAndDisplayUntouchedWhenTheFileCannotGiveARound) {
+    startFrom("Animals\nOTTER\n");
+    state.slots = "_TT__";
+    state.missesLeft = 4;
+    display.calls.clear();
+    const GameState before = state;
+
+    for (const char* text : {"", "Birds", "Birds\n\n\n"}) {
+        EXPECT_THROW(startFrom(text), WordFileError) << text;
+    }
+    state.wordFilePath = (folder.path() / "gone.scf").string();
+    EXPECT_THROW(startoff(state, display, random), WordFileError);
+
+    EXPECT_TRUE(display.calls.empty());
+    EXPECT_EQ(state.category, before.category);
+    EXPECT_EQ(state.secretWord, before.secretWord);
+    EXPECT_EQ(state.slots, before.slots);
+    EXPECT_EQ(state.missesLeft, 4);
+    EXPECT_EQ(state.wordList.word(1), "OTTER");
+}
+
+TEST(PickWordNumber, staysWithinTheListForTheLargestR) {
+    for (const std::size_t count : {1UL, 3UL, 1000UL, 9'999'999UL, 10'000'000UL}) {
+        EXPECT_EQ(pickWordNumber(count, kLargestBelowOne), count) << count;
+        EXPECT_EQ(pickWordNumber(count, 0), 1U) << count;
+    }
+    // Past 2^24 words a float cannot reach the last ones, but it must never pass them.
+    for (const std::size_t count : {536'870'911UL, 4'294'967'295UL}) {
+        EXPECT_LE(pickWordNumber(count, kLargestBelowOne), count) << count;
+    }
+    EXPECT_EQ(pickWordNumber(3, 0.33F), 1U);
+    EXPECT_EQ(pickWordNumber(3, 0.34F), 2U);
+    EXPECT_EQ(pickWordNumber(3, 0.67F), 3U);
+}
+
+}  // namespace
