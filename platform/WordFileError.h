@@ -4,6 +4,9 @@
 #include <string>
 
 // A word file that cannot give a round: which file, and why, in words a player can read.
+// The reason given for a path where there is no file at all.
+inline constexpr const char* kDoesNotExist = "it does not exist";
+
 class WordFileError : public std::runtime_error {
 public:
     WordFileError(std::string path, std::string reason)

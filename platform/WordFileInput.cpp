@@ -35,7 +35,7 @@ std::string readWordFileBytes(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
-            throw WordFileError(path, "it does not exist");
+            throw WordFileError(path, kDoesNotExist);
         }
         if (errno == ENXIO) {  // a socket
             throw WordFileError(path, "it is not a regular file");

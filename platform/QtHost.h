@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "Host.h"
+
+class QtHost final : public Host {
+public:
+    void message(const std::string& text, const std::string& title) override;
+    std::optional<std::string> chooseWordFile(const std::string& filter) override;
+    void end(int status) override;
+};
+
+// The open dialog's filter in Qt's form: "Scaffle files (*.scf)|*.scf|All files|*.*" becomes
+// "Scaffle files (*.scf);;All files (*)".
+QString qtFileFilter(const std::string& filter);

@@ -1,0 +1,26 @@
+#include "LetterButton.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include "Pixels.h"
+
+LetterButton::LetterButton(QWidget* parent) : QPushButton(parent) {
+    setFont(pixels::from(design::kLetterFont));
+    setGeometry(pixels::from(design::kLetter0));
+}
+
+void LetterButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), pixels::from(design::kLetterFace));
+    painter.setPen(Qt::black);
+    // A pressed key's letter sinks by a pixel, as on a raised button.
+    const QRect face = isDown() ? rect().translated(1, 1) : rect();
+    painter.drawText(face, Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
