@@ -22,7 +22,9 @@ std::optional<std::string> QtHost::chooseWordFile(const std::string& filter) {
     return QFile::encodeName(path).toStdString();
 }
 
-void QtHost::end(int status) { QCoreApplication::exit(status); }
+void QtHost::end(int status) {
+    QCoreApplication::exit(status);
+}
 
 QString qtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
@@ -31,9 +33,8 @@ QString qtFileFilter(const std::string& filter) {
         // "*.*" means every file to a player, but on this system it misses names without a dot.
         const QString pattern = parts[i + 1] == "*.*" ? QStringLiteral("*") : parts[i + 1];
         const QString& description = parts[i];
-        entries << (description.endsWith("(" + pattern + ")")
-                        ? description
-                        : description + " (" + pattern + ")");
+        entries << (description.endsWith("(" + pattern + ")") ? description
+                                                              : description + " (" + pattern + ")");
     }
     return entries.join(";;");
 }

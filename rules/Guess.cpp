@@ -4,7 +4,7 @@
 
 #include "RoundTexts.h"
 
-Outcome guessLetter(GameState& state, Display& display, int letterIndex) {
+Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
     const char letter = static_cast<char>('A' + letterIndex);
     display.hideLetter(letterIndex);
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Display.h"
+#include "GameDisplay.h"
 #include "GameState.h"
 
 enum class Outcome { Continue, Lost, Won };
 
 // The letter index 0 to 25 stands for the capitals A to Z. Reveals the letter wherever it
 // stands in the secret word, or counts a miss and shows the next gallows piece.
-Outcome guessLetter(GameState& state, Display& display, int letterIndex);
+Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex);
 
 void countWin(GameState& state);

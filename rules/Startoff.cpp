@@ -3,12 +3,13 @@
 #include "RoundTexts.h"
 #include "Utf8.h"
 
-void startoff(GameState& state, Display& display, Random& random) {
+void startoff(GameState& state, GameDisplay& display, Random& random) {
     startRound(state, display, random, readWordList(state.wordFilePath));
 }
 
-void startRound(GameState& state, Display& display, Random& random, WordList words) {
-    std::u32string secretWord = decodeUtf8(words.word(pickWordNumber(words.count(), random.next())));
+void startRound(GameState& state, GameDisplay& display, Random& random, WordList words) {
+    std::u32string secretWord =
+        decodeUtf8(words.word(pickWordNumber(words.count(), random.next())));
 
     state.missesLeft = kMissesPerRound;
     state.category = words.category();

@@ -8,7 +8,7 @@
 // A word file as the game uses it: its category and its words, numbered from 1. The words
 // stay in the file's own text; the list only knows where each one lies.
 class WordList {
-public:
+  public:
     WordList() = default;
 
     // Takes a word file's UTF-8 text. A file that cannot give a round throws WordFileError
@@ -19,7 +19,7 @@ public:
     std::size_t count() const { return words_.size(); }
     std::string_view word(std::size_t number) const { return view(words_.at(number - 1)); }
 
-private:
+  private:
     struct Span {
         std::uint32_t begin;
         std::uint32_t length;

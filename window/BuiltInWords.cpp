@@ -9,6 +9,5 @@ WordList builtInWords() {
     if (!file.open(QIODevice::ReadOnly)) {
         throw std::runtime_error("the built-in word list is missing from the game");
     }
-    return WordList::fromText(wordFileText(file.readAll().toStdString()),
-                              "the built-in word list");
+    return WordList::fromText(wordFileText(file.readAll().toStdString()), "the built-in word list");
 }

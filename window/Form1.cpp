@@ -48,8 +48,8 @@ Form1::Form1(Game& game) : game_(game) {
     Hang = new Gallows(client);
     Hang->setObjectName("Hang");
 
-    Label1 = designLabel(client, "Label1", design::kLabel1, design::kLabel1Font,
-                         design::kLabel1Text);
+    Label1 =
+        designLabel(client, "Label1", design::kLabel1, design::kLabel1Font, design::kLabel1Text);
     QPalette pink = Label1->palette();
     pink.setColor(QPalette::Window, pixels::from(design::kLabel1Background));
     Label1->setPalette(pink);
@@ -60,8 +60,9 @@ Form1::Form1(Game& game) : game_(game) {
     auto* designedLetter = new LetterButton(client);
     designedLetter->setText("A");
     Letter.addButton(designedLetter, 0);
-    connect(&Letter, &QButtonGroup::idClicked, this,
-            [this](int letterIndex) { runGuarded(game_.host(), [&] { Letter_Click(letterIndex); }); });
+    connect(&Letter, &QButtonGroup::idClicked, this, [this](int letterIndex) {
+        runGuarded(game_.host(), [&] { Letter_Click(letterIndex); });
+    });
 
     QMenu* mnuFile = menuBar()->addMenu("File");
     mnuFile->setObjectName("mnuFile");
@@ -132,9 +133,9 @@ void Form1::Letter_Click(int letterIndex) {
         case Outcome::Continue:
             break;
         case Outcome::Lost:
-            game_.host().message("You lost! The word was " + encodeUtf8(state.secretWord) +
-                                     ". Try again next time!",
-                                 "Try Again!");
+            game_.host().message(
+                "You lost! The word was " + encodeUtf8(state.secretWord) + ". Try again next time!",
+                "Try Again!");
             game_.host().end(0);
             break;
         case Outcome::Won:
@@ -169,12 +170,15 @@ void Form1::mnuOH_Click() {
 }
 
 void Form1::mnuAbout_Click() {
-    game_.host().message("Scaffle! was written by the Scaffle developers for everyone who "
-                         "likes a word game.",
-                         "About Scaffle!");
+    game_.host().message(
+        "Scaffle! was written by the Scaffle developers for everyone who "
+        "likes a word game.",
+        "About Scaffle!");
 }
 
-void Form1::mnuExit_Click() { game_.host().end(0); }
+void Form1::mnuExit_Click() {
+    game_.host().end(0);
+}
 
 void Form1::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
@@ -188,10 +192,18 @@ void Form1::setWinsText(const std::string& winsText) {
     WinTotal->setText(QString::fromStdString(winsText));
 }
 
-void Form1::hideLetter(int letterIndex) { letter(letterIndex)->hide(); }
+void Form1::hideLetter(int letterIndex) {
+    letter(letterIndex)->hide();
+}
 
-void Form1::showLetter(int letterIndex) { letter(letterIndex)->show(); }
+void Form1::showLetter(int letterIndex) {
+    letter(letterIndex)->show();
+}
 
-void Form1::showPiece(int piece) { Hang->showPiece(piece); }
+void Form1::showPiece(int piece) {
+    Hang->showPiece(piece);
+}
 
-void Form1::hidePiece(int piece) { Hang->hidePiece(piece); }
+void Form1::hidePiece(int piece) {
+    Hang->hidePiece(piece);
+}

@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QMainWindow>
 
-#include "Display.h"
+#include "GameDisplay.h"
 
 class Game;
 class Gallows;
@@ -11,8 +11,8 @@ class QAbstractButton;
 class QLabel;
 
 // The game's one window, built from its design each time it is shown.
-class Form1 final : public QMainWindow, public Display {
-public:
+class Form1 final : public QMainWindow, public GameDisplay {
+  public:
     explicit Form1(Game& game);
 
     void Form_Load();
@@ -28,7 +28,7 @@ public:
     QAbstractButton* letter(int letterIndex) const { return Letter.button(letterIndex); }
     const Gallows& hang() const { return *Hang; }
 
-private:
+  private:
     void buildKeyboard();
     void startFromBuiltInWords();
 

@@ -7,7 +7,7 @@
 
 // The gallows drawing, the design's Hang: twelve straight lines, each shown or hidden.
 class Gallows final : public QWidget {
-public:
+  public:
     explicit Gallows(QWidget* parent);
 
     // Pieces are numbered 1 to 12.
@@ -15,9 +15,9 @@ public:
     void hidePiece(int piece);
     bool isShown(int piece) const { return shown_.at(piece - 1); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::array<bool, design::kHang.size()> shown_{};
 };

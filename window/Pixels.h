@@ -22,7 +22,9 @@ inline QRect from(design::Rect rect) {
     return {from(rect.left), from(rect.top), from(rect.width), from(rect.height)};
 }
 
-inline QColor from(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+inline QColor from(design::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
 
 inline QFont from(const design::Font& font) {
     QFont::insertSubstitution(font.family, font.substitute);

@@ -27,7 +27,9 @@ struct Case {
 
 class FieldParsing : public testing::TestWithParam<Case> {};
 
-TEST_P(FieldParsing, givesTheFieldsInFileOrder) { EXPECT_EQ(allFields(GetParam().text), GetParam().fields); }
+TEST_P(FieldParsing, givesTheFieldsInFileOrder) {
+    EXPECT_EQ(allFields(GetParam().text), GetParam().fields);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     WordFiles, FieldParsing,

@@ -78,7 +78,9 @@ TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
 }
 
 TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {
-    EXPECT_EQ(wordFileText("\xEF\xBB\xBF" "Animals\nOTTER"), "Animals\nOTTER");
+    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"
+                           "Animals\nOTTER"),
+              "Animals\nOTTER");
     EXPECT_EQ(wordFileText("\xEF\xBB\xBF"), "");
 }
 

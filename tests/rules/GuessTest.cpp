@@ -13,10 +13,12 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-int indexOf(char letter) { return letter - 'A'; }
+int indexOf(char letter) {
+    return letter - 'A';
+}
 
 class Round : public testing::Test {
-protected:
+  protected:
     void start(std::string_view word) {
         state.wordFilePath = folder.write("words.scf", "Test\n" + std::string(word) + "\n");
         startoff(state, display, random);
@@ -39,11 +41,17 @@ TEST_F(Round, otterIsWonLetterByLetterWithOneMiss) {
     EXPECT_EQ(guess('E'), Outcome::Continue);
     EXPECT_EQ(guess('R'), Outcome::Won);
     EXPECT_EQ(display.calls, (Calls{
-                                 "hide T", "masked _ T T _ _",             //
-                                 "hide Z", "piece 1", "masked _ T T _ _",  //
-                                 "hide O", "masked O T T _ _",             //
-                                 "hide E", "masked O T T E _",             //
-                                 "hide R", "masked O T T E R",
+                                 "hide T",
+                                 "masked _ T T _ _",  //
+                                 "hide Z",
+                                 "piece 1",
+                                 "masked _ T T _ _",  //
+                                 "hide O",
+                                 "masked O T T _ _",  //
+                                 "hide E",
+                                 "masked O T T E _",  //
+                                 "hide R",
+                                 "masked O T T E R",
                              }));
     EXPECT_EQ(state.missesLeft, 8);
 }

@@ -17,7 +17,7 @@ using Calls = std::vector<std::string>;
 const float kLargestBelowOne = std::nextafter(1.0F, 0.0F);
 
 class RoundStart : public testing::Test {
-protected:
+  protected:
     void startFrom(std::string_view text, float r = 0) {
         state.wordFilePath = folder.write("words.scf", text);
         random.r = r;
@@ -32,8 +32,8 @@ protected:
 
 TEST_F(RoundStart, setsCaptionThenMaskedWordThenWins) {
     startFrom("Animals\nOTTER\n");
-    EXPECT_EQ(display.calls, (Calls{"caption Scaffle! Category: Animals", "masked _ _ _ _ _",
-                                    "wins Wins: 0"}));
+    EXPECT_EQ(display.calls,
+              (Calls{"caption Scaffle! Category: Animals", "masked _ _ _ _ _", "wins Wins: 0"}));
     EXPECT_EQ(state.secretWord, U"OTTER");
     EXPECT_EQ(state.slots, "_____");
     EXPECT_EQ(state.missesLeft, 9);
@@ -42,8 +42,8 @@ TEST_F(RoundStart, setsCaptionThenMaskedWordThenWins) {
 TEST_F(RoundStart, showsAOneLetterWordWithoutSpacesAndAnyTally) {
     state.winsTally = 12;
     startFrom("Letters\nQ\n");
-    EXPECT_EQ(display.calls, (Calls{"caption Scaffle! Category: Letters", "masked _",
-                                    "wins Wins: 12"}));
+    EXPECT_EQ(display.calls,
+              (Calls{"caption Scaffle! Category: Letters", "masked _", "wins Wins: 12"}));
 }
 
 TEST_F(RoundStart, picksEveryWordAndNoneOutsideTheList) {

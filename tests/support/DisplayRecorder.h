@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "Display.h"
+#include "GameDisplay.h"
 
 // Keeps every display call, in order, as one line of text each.
-class DisplayRecorder final : public Display {
-public:
+class DisplayRecorder final : public GameDisplay {
+  public:
     void setCaption(const std::string& caption) override { calls.push_back("caption " + caption); }
     void setMaskedWord(const std::string& maskedWord) override {
         calls.push_back("masked " + maskedWord);

@@ -3,9 +3,9 @@
 #include <string>
 
 // What the game rules may change on the screen, and nothing more.
-class Display {
-public:
-    virtual ~Display() = default;
+class GameDisplay {
+  public:
+    virtual ~GameDisplay() = default;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setMaskedWord(const std::string& maskedWord) = 0;
     virtual void setWinsText(const std::string& winsText) = 0;

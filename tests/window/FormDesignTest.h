@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// The window as it stands after a load: keyboard, labels, drawing, fonts, menu, pixels.
+class FormDesignTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void keyboardStandsInFourRowsAtItsDesignedPlaces_data();
+    void keyboardStandsInFourRowsAtItsDesignedPlaces();
+    void aLoadShowsTheFreshRoundOnAFixedWhiteWindow();
+    void fontsFallBackToTheirMetricSubstitutes();
+    void menuHoldsThreeCommandsWithTheirShortcuts();
+    void buttonFacesAndLabelsHaveTheirDesignedColours();
+    void eachMissPaintsItsPieceInItsColour();
+};
