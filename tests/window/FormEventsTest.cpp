@@ -102,6 +102,11 @@ void FormEventsTest::shortcutsRunTheFileCommandsAndLettersDoNothing() {
     QCOMPARE(game.visibleLetters(), 26);
     QCOMPARE(game.labelText("Label1"), "_ _ _ _ _");
 
+    // Space activates the letter that has the focus, as on any button.
+    form.letter('T' - 'A')->setFocus();
+    QTest::keyClick(form.letter('T' - 'A'), Qt::Key_Space);
+    QCOMPARE(game.labelText("Label1"), "_ T T _ _");
+
     QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(game.host.messages.size(), 1U);
     QCOMPARE(game.host.messages[0].title, "About Scaffle!");

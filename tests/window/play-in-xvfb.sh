@@ -2,7 +2,7 @@
 # Plays the real game in a real X server with the mouse: a miss, a win and its reload,
 # then a loss that ends the program. Exits 77 (skipped) only where Xvfb cannot start.
 set -euo pipefail
-game=$1
+game=$(realpath "$1")
 for tool in Xvfb xdotool xwininfo convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -59,11 +59,27 @@ click() {
     sleep 0.1
 }
 
-# Closes the message box titled $1 with Return.
+# Closes the message box titled $1 with the key $2.
 answer() {
     local box
     box=$(window_named "$1")
-    xdotool windowfocus --sync "$box" key Return
+    xdotool windowfocus --sync "$box" key "$2"
+}
+
+# Waits up to five seconds for the game to end, and checks how it ended.
+expect_end() {
+    for _ in $(seq 500); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.01; done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $1"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$status" = 0 ] || fail "the game ended with status $status after $1"
+}
+
+start_game() {
+    (cd "$work" && exec "$game") &
+    game_pid=$!
+    find_game
 }
 
 find_game() {
@@ -75,9 +91,7 @@ find_game() {
 
 mkdir -p "$work/C:"
 printf 'Test\r\nOTTER\r\n' >"$work/C:/scaffle.scf"
-(cd "$work" && exec "$game") &
-game_pid=$!
-find_game
+start_game
 
 yellow=255,255,0 white=255,255,255 orange=255,128,0
 expect_pixel 253 80 $yellow "button Z"
@@ -87,7 +101,7 @@ expect_pixel 253 80 $white "button Z hidden after its guess"
 expect_pixel 104 72 $orange "the post, shown by the first miss"
 
 for letter in O T E R; do click "$letter"; done
-answer "Winner!"
+answer "Winner!" Escape
 sleep 0.3
 find_game
 expect_pixel 253 80 $yellow "button Z back after the reload"
@@ -95,11 +109,10 @@ expect_pixel 104 72 $white "the post gone after the reload"
 expect_pixel 90 176 $orange "the base, always shown"
 
 for letter in A B C D F G H I J; do click "$letter"; done
-answer "Try Again!"
-for _ in $(seq 500); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.01; done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after the loss"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" = 0 ] || fail "the game ended with status $status after a loss"
-echo "PASS: a miss, a win with its reload and a loss, in a real window"
+answer "Try Again!" Return
+expect_end "the loss"
+
+start_game
+xdotool windowfocus --sync "$form" key ctrl+x
+expect_end "Ctrl+X"
+echo "PASS: a miss, a win with its reload, a loss and Ctrl+X, in a real window"
