@@ -1,10 +1,10 @@
 # Everything a fresh Debian 12 machine needs to build, test and play Scaffle.
 PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-liberation xvfb xdotool x11-utils imagemagick
+            fonts-liberation xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test test-sanitize fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -28,5 +28,26 @@ run: build
 test: build
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QTEST_FUNCTION_TIMEOUT=120000 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leaks-outside-the-game.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# Feeds the rules arbitrary word files for FUZZ_SECONDS; what it finds lands in build-fuzz/.
+FUZZ_SECONDS := 60
+fuzz: deps
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) --target word_file_fuzzer
+	mkdir -p build-fuzz/corpus
+	build-fuzz/word_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz

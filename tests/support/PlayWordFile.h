@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "Guess.h"
+#include "RoundTexts.h"
+#include "Startoff.h"
+#include "WordFileError.h"
+#include "WordFileInput.h"
+
+// Plays one round from arbitrary bytes, checking the game's invariants after every step;
+// a broken one aborts. The bytes are: how many guesses (one byte), the random number (three
+// bytes, 24 bits), the guesses (one byte each, taken modulo 26), then the word file.
+namespace fuzzing {
+
+inline void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+class KeptDisplay final : public GameDisplay {
+public:
+    void setCaption(const std::string& text) override { caption = text; }
+    void setMaskedWord(const std::string& text) override { maskedWord = text; }
+    void setWinsText(const std::string& text) override { wins = text; }
+    void hideLetter(int letterIndex) override { require(letterIndex >= 0 && letterIndex < 26); }
+    void showPiece(int piece) override {
+        require(piece == ++piecesShown && piece >= 1 && piece <= kMissesPerRound);
+    }
+
+    std::string caption;
+    std::string maskedWord;
+    std::string wins;
+    int piecesShown = 0;
+};
+
+class GivenRandom final : public Random {
+public:
+    explicit GivenRandom(float r) : r_(r) {}
+    void seedFromClock() override {}
+    float next() override { return r_; }
+
+private:
+    float r_;
+};
+
+inline bool allRevealed(const GameState& state) {
+    for (std::size_t i = 0; i < state.slots.size(); ++i) {
+        if (static_cast<char32_t>(static_cast<unsigned char>(state.slots[i])) !=
+            state.secretWord[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline void playWordFile(const std::uint8_t* data, std::size_t size) {
+    if (size < 4) {
+        return;
+    }
+    const std::size_t guessCount = std::min<std::size_t>(data[0] % 41, size - 4);
+    const std::uint32_t bits = data[1] | (data[2] << 8) | (data[3] << 16);
+    const std::vector<std::uint8_t> guesses(data + 4, data + 4 + guessCount);
+    std::string bytes(reinterpret_cast<const char*>(data) + 4 + guessCount,
+                      size - 4 - guessCount);
+
+    WordList words;
+    try {
+        words = WordList::fromText(wordFileText(std::move(bytes)), "fuzzed.scf");
+    } catch (const WordFileError&) {
+        return;
+    }
+    GameState state;
+    KeptDisplay display;
+    GivenRandom random(static_cast<float>(bits) * 0x1p-24F);
+    startRound(state, display, random, std::move(words));
+    require(display.caption == captionText(state.category));
+    require(display.maskedWord == maskedWordText(state.slots));
+    require(state.slots == std::string(state.secretWord.size(), '_'));
+    require(!state.secretWord.empty() && state.missesLeft == kMissesPerRound);
+
+    for (const std::uint8_t guess : guesses) {
+        const int missesBefore = state.missesLeft;
+        const Outcome outcome = guessLetter(state, display, guess % 26);
+        require(state.missesLeft >= 0 && state.missesLeft <= kMissesPerRound);
+        require(state.missesLeft == missesBefore || state.missesLeft == missesBefore - 1);
+        require(display.piecesShown == kMissesPerRound - state.missesLeft);
+        require((outcome == Outcome::Lost) == (state.missesLeft == 0));
+        if (outcome != Outcome::Lost) {
+            require(display.maskedWord == maskedWordText(state.slots));
+            require((outcome == Outcome::Won) == allRevealed(state));
+        }
+        for (std::size_t i = 0; i < state.slots.size(); ++i) {
+            const char slot = state.slots[i];
+            require(slot == '_' || (slot >= 'A' && slot <= 'Z' &&
+                                    state.secretWord[i] == static_cast<char32_t>(slot)));
+        }
+        if (outcome != Outcome::Continue) {
+            return;
+        }
+    }
+}
+
+}  // namespace fuzzing

@@ -1,0 +1,112 @@
+# Shared by the real-window tests: a private Xvfb, the game in a folder of its own, and
+# ways to find windows, click letters, answer message boxes and read pixels.
+# Sourcing scripts set: game (the executable). Every wait is bounded.
+set -euo pipefail
+for tool in Xvfb xdotool xwininfo import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd picks a free display and tells us which.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77; }
+export DISPLAY=":$(head -n1 "$work/display")"
+mkdir -p "$work/C:"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to ten seconds for a shown window whose whole name is $1, other than window $2,
+# and prints its id.
+window_named() {
+    for _ in $(seq 1000); do
+        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+            [ "$id" != "${2:-}" ] && { echo "$id"; return; }
+        done
+        sleep 0.01
+    done
+    fail "no window named '$1'"
+}
+
+# Waits up to ten seconds for every shown window named $1 to go.
+window_gone() {
+    for _ in $(seq 1000); do
+        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return
+        sleep 0.01
+    done
+    fail "the window named '$1' is still there"
+}
+
+# Finds the game's window named $1 (other than window $2) and the place of its client area.
+find_game() {
+    form=$(window_named "$1" "${2:-}")
+    eval "$(xwininfo -id "$form" | awk '/Absolute upper-left X/{print "left="$4} /Absolute upper-left Y/{print "wy="$4} /Width:/{print "width="$2} /Height:/{print "height="$2}')"
+    [ "$width" = 311 ] || fail "the window is $width pixels wide, not 311"
+    top=$((wy + height - 220))  # the client area lies under the menu bar
+}
+
+start_game() {
+    (cd "$work" && exec "$game") &
+    game_pid=$!
+    find_game "$1"
+}
+
+# The colours at points "x,y" of the client area, as r,g,b one a line.
+pixels() {
+    import -window root "$work/shot.png"
+    local format="" point x y
+    for point in "$@"; do
+        x=$((left + ${point%,*})) y=$((top + ${point#*,}))
+        format+="%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)]\n"
+    done
+    convert "$work/shot.png" -format "$format" info:
+}
+
+expect_pixel() {
+    local got
+    got=$(pixels "$1,$2")
+    [ "$got" = "$3" ] || fail "pixel ($1, $2) is $got, expected $3 ($4)"
+}
+
+yellow=255,255,0 white=255,255,255 orange=255,128,0
+
+# The top-left corner of letter button $1, in pixels of the client area.
+letter_place() {
+    local index=$(($(printf '%d' "'$1") - 65)) row_start=(0 8 15 21) row_left=(111 123 136 148)
+    local row=3
+    while [ "$index" -lt "${row_start[$row]}" ]; do row=$((row - 1)); done
+    echo "$((row_left[row] + 25 * (index - row_start[row]))),$((25 * row))"
+}
+
+click() {
+    local place
+    place=$(letter_place "$1")
+    xdotool mousemove $((left + ${place%,*} + 4)) $((top + ${place#*,} + 4)) click 1
+    sleep 0.05
+}
+
+# Closes the message box titled $1 with the key $2.
+answer() {
+    local box
+    box=$(window_named "$1")
+    xdotool windowfocus --sync "$box" key "$2"
+}
+
+# Waits up to five seconds for the game to end, and checks how it ended.
+expect_end() {
+    for _ in $(seq 500); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.01; done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $1"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$status" = 0 ] || fail "the game ended with status $status after $1"
+}
