@@ -4,7 +4,7 @@ PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev lib
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize fuzz clean
+.PHONY: deps configure build run test test-sanitize fuzz bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -17,7 +17,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -27,6 +27,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# Speed and memory against their targets; a verdict a line at the end.
+bench: build
+	@rm -f $(BUILD)/bench.log
+	for b in round_start_bench guess_bench window_bench; do \
+	  $(BUILD)/bench/$$b | tee -a $(BUILD)/bench.log || exit 1; done
+	@echo; echo "Summary:"; grep -E '^[a-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
@@ -43,7 +50,7 @@ test-sanitize: deps
 # Feeds the rules arbitrary word files for FUZZ_SECONDS; what it finds lands in build-fuzz/.
 FUZZ_SECONDS := 60
 fuzz: deps
-	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-fuzz -j $(JOBS) --target word_file_fuzzer
 	mkdir -p build-fuzz/corpus
 	build-fuzz/word_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \

@@ -13,6 +13,8 @@ class FieldReader {
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return position_ == text_.size(); }
+    // What is still to be read.
+    std::string_view rest() const { return text_.substr(position_); }
 
     // The next field, a view into the text. Throws std::out_of_range at the end.
     std::string_view next();

@@ -58,17 +58,14 @@ std::string readWordFileBytes(const std::string& path) {
         throw WordFileError(path, "it is larger than 256 MiB");
     }
 
-    // The size is a hint: the file may grow or shrink while it is read.
+    // The size is a hint: the file may shrink or grow while it is read.
     std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
     std::size_t filled = 0;
+    char more[65536];
     for (;;) {
-        if (filled == bytes.size()) {
-            if (filled > kLargestWordFile) {
-                throw WordFileError(path, "it is larger than 256 MiB");
-            }
-            bytes.resize(filled + 65536);
-        }
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        const bool full = filled == bytes.size();
+        const ssize_t got = full ? ::read(fd, more, sizeof more)
+                                 : ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -77,6 +74,12 @@ std::string readWordFileBytes(const std::string& path) {
         }
         if (got == 0) {
             break;
+        }
+        if (full) {
+            if (filled + static_cast<std::size_t>(got) > kLargestWordFile) {
+                throw WordFileError(path, "it is larger than 256 MiB");
+            }
+            bytes.append(more, static_cast<std::size_t>(got));
         }
         filled += static_cast<std::size_t>(got);
     }

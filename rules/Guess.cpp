@@ -2,36 +2,24 @@
 
 #include <limits>
 
-#include "RoundTexts.h"
+#include "Reveal.h"
 
 Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
     const char letter = static_cast<char>('A' + letterIndex);
     display.hideLetter(letterIndex);
 
-    const std::u32string& word = state.secretWord;
-    int matches = 0;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (word[i] == static_cast<char32_t>(letter)) {
-            state.slots[i] = letter;
-            ++matches;
-        }
-    }
-
-    if (matches == 0) {
+    std::string maskedWord;
+    const Revealed revealed = reveal(state.secretWord, state.slots, letter, maskedWord);
+    if (revealed.matches == 0) {
         display.showPiece(kMissesPerRound + 1 - state.missesLeft);
         --state.missesLeft;
         if (state.missesLeft == 0) {
             return Outcome::Lost;
         }
     }
-    display.setMaskedWord(maskedWordText(state.slots));
-
-    // An underscore in the word is revealed from the start, since its slot already holds one.
-    std::size_t revealed = 0;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        revealed += static_cast<char32_t>(static_cast<unsigned char>(state.slots[i])) == word[i];
-    }
-    return revealed == word.size() ? Outcome::Won : Outcome::Continue;
+    display.setMaskedWord(maskedWord);
+    // An underscore in the word counts as revealed from the start: its slot already holds one.
+    return revealed.positions == state.secretWord.size() ? Outcome::Won : Outcome::Continue;
 }
 
 void countWin(GameState& state) {

@@ -5,13 +5,12 @@ std::string captionText(std::string_view category) {
 }
 
 std::string maskedWordText(std::string_view slots) {
-    std::string text;
-    text.reserve(slots.size() * 2);
-    for (const char slot : slots) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += slot;
+    if (slots.empty()) {
+        return {};
+    }
+    std::string text(2 * slots.size() - 1, ' ');
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        text[2 * i] = slots[i];
     }
     return text;
 }

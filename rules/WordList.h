@@ -1,12 +1,16 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// A word file as the game uses it: its category and its words, numbered from 1. The words
-// stay in the file's own text; the list only knows where each one lies.
+#include "PlainWords.h"
+
+// A word file as the game uses it: its category and its words, numbered from 1. Nothing
+// but the file's own text is kept: a round needs the number of words and one of them, so
+// the list counts its words once and finds the one picked when it is asked for.
+// Empty fields, from blank lines or ",,", are no words: one could never be won.
 class WordList {
   public:
     WordList() = default;
@@ -15,22 +19,22 @@ class WordList {
     // naming path.
     static WordList fromText(std::string text, const std::string& path);
 
-    std::string_view category() const { return view(category_); }
-    std::size_t count() const { return words_.size(); }
-    std::string_view word(std::size_t number) const { return view(words_.at(number - 1)); }
+    std::string_view category() const {
+        return std::string_view(text_).substr(categoryBegin_, categoryLength_);
+    }
+    std::size_t count() const { return count_; }
+    // Throws std::out_of_range for a number outside 1 to count.
+    std::string_view word(std::size_t number) const;
 
   private:
-    struct Span {
-        std::uint32_t begin;
-        std::uint32_t length;
-    };
-    std::string_view view(Span span) const {
-        return std::string_view(text_).substr(span.begin, span.length);
-    }
+    std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
 
     std::string text_;
-    Span category_{0, 0};
-    std::vector<Span> words_;
+    std::size_t categoryBegin_ = 0;
+    std::size_t categoryLength_ = 0;
+    std::size_t wordsBegin_ = 0;
+    std::size_t count_ = 0;
+    std::optional<PlainWords> plain_;
 };
 
 // Reads, decodes and checks the word file at path. Throws WordFileError.

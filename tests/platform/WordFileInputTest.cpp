@@ -30,6 +30,11 @@ TEST(ReadingWordFileBytes, readsTheWholeFileAsItIs) {
     EXPECT_EQ(readWordFileBytes(folder.write("words.scf", bytes)), bytes);
 }
 
+TEST(ReadingWordFileBytes, readsPastTheSizeTheFileClaims) {
+    // Files under /proc claim a size of 0 and still have content.
+    EXPECT_TRUE(readWordFileBytes("/proc/self/status").starts_with("Name:"));
+}
+
 TEST(ReadingWordFileBytes, refusesWhatCannotBeAWordFileWithAReason) {
     TempFolder folder;
     EXPECT_EQ(reasonFor((folder.path() / "missing.scf").string()), "it does not exist");

@@ -6,6 +6,7 @@
 
 #include "ChosenRandom.h"
 #include "DisplayRecorder.h"
+#include "RoundTexts.h"
 #include "Startoff.h"
 #include "TempFolder.h"
 
@@ -113,6 +114,26 @@ TEST_F(Round, aRepeatedGuessChangesNothingOrIsOneMoreMiss) {
     guess('Z');
     EXPECT_EQ(state.missesLeft, 7);
     EXPECT_EQ(display.calls.back(), "masked _ T T _ _");
+}
+
+TEST_F(Round, aLongWordIsRevealedAlikeInEveryPosition) {
+    // Long enough for whole blocks of sixteen and a tail: the same rules in both.
+    std::string word;
+    for (int i = 0; i < 7; ++i) {
+        word += "XY_\xC3\xBF\xCE\xA9x";  // X, Y, an underscore, \u00FF, \u03A9 and a small x
+    }
+    start(word);
+    EXPECT_EQ(guess('X'), Outcome::Continue);
+    EXPECT_EQ(guess('Y'), Outcome::Continue);
+    std::string slots;
+    for (int i = 0; i < 7; ++i) {
+        slots += "XY____";
+    }
+    EXPECT_EQ(state.slots, slots);
+    EXPECT_EQ(display.calls.back(), "masked " + maskedWordText(slots));
+
+    start(std::string(40, 'A') + "_" + std::string(20, 'A'));
+    EXPECT_EQ(guess('A'), Outcome::Won);
 }
 
 TEST(CountWin, raisesTheTallyAndStopsAtItsLargest) {

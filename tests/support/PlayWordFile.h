@@ -23,7 +23,7 @@ inline void require(bool condition) {
 }
 
 class KeptDisplay final : public GameDisplay {
-public:
+  public:
     void setCaption(const std::string& text) override { caption = text; }
     void setMaskedWord(const std::string& text) override { maskedWord = text; }
     void setWinsText(const std::string& text) override { wins = text; }
@@ -39,12 +39,12 @@ public:
 };
 
 class GivenRandom final : public Random {
-public:
+  public:
     explicit GivenRandom(float r) : r_(r) {}
     void seedFromClock() override {}
     float next() override { return r_; }
 
-private:
+  private:
     float r_;
 };
 
@@ -65,8 +65,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
     const std::size_t guessCount = std::min<std::size_t>(data[0] % 41, size - 4);
     const std::uint32_t bits = data[1] | (data[2] << 8) | (data[3] << 16);
     const std::vector<std::uint8_t> guesses(data + 4, data + 4 + guessCount);
-    std::string bytes(reinterpret_cast<const char*>(data) + 4 + guessCount,
-                      size - 4 - guessCount);
+    std::string bytes(reinterpret_cast<const char*>(data) + 4 + guessCount, size - 4 - guessCount);
 
     WordList words;
     try {

@@ -1,0 +1,191 @@
+// From nothing to a painted window, the game's against a bare one of the same controls,
+// and the reload after a win, over a thousand reloads. Offscreen, in one process.
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "Form1.h"
+#include "Game.h"
+#include "Guess.h"
+#include "Summary.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class Silent final : public Host {
+  public:
+    void message(const std::string&, const std::string&) override {}
+    std::optional<std::string> chooseWordFile(const std::string&) override { return {}; }
+    void end(int) override {}
+};
+
+// Runs the event loop until a widget of window has been painted and that paint is over.
+class PaintWait final : public QObject {
+  public:
+    explicit PaintWait(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintWait() override { qApp->removeEventFilter(this); }
+
+    void run() {
+        QTimer::singleShot(5000, &loop_, &QEventLoop::quit);
+        loop_.exec();
+    }
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted_ && object->isWidgetType() &&
+            static_cast<QWidget*>(object)->window() == window_) {
+            painted_ = true;
+            // Queued, so the loop ends only once the whole window is painted and flushed.
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    QEventLoop loop_;
+    bool painted_ = false;
+};
+
+void untilPainted(QWidget* window) {
+    PaintWait(window).run();
+}
+
+double seconds(Clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+long residentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+Silent host;
+ClockRandom chance;
+
+double timeOneGame() {
+    const auto start = Clock::now();
+    Game game(host, chance);
+    game.start();
+    untilPainted(game.form());
+    return seconds(Clock::now() - start);
+}
+
+void GameFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        state.SetIterationTime(timeOneGame());
+    }
+}
+
+void BareWindowFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        QMainWindow window;
+        window.menuBar()->addMenu("File")->addAction("Exit");
+        auto* client = new QWidget(&window);
+        client->setFixedSize(311, 220);
+        for (int i = 0; i < 26; ++i) {
+            auto* button = new QPushButton(QString(QChar('A' + i)), client);
+            button->setGeometry(111 + 25 * (i % 8), 25 * (i / 8), 25, 25);
+        }
+        new QLabel("_ _ _ _ _", client);
+        new QLabel("Wins: 0", client);
+        window.setCentralWidget(client);
+        window.show();
+        untilPainted(&window);
+        state.SetIterationTime(seconds(Clock::now() - start));
+    }
+}
+
+BENCHMARK(GameFirstPaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2);
+BENCHMARK(BareWindowFirstPaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2);
+
+struct Reloads {
+    double median;
+    double p95;
+    long residentAfter20;
+    long residentAfter1000;
+};
+
+Reloads reloadAThousandTimes() {
+    Game game(host, chance);
+    game.start();
+    untilPainted(game.form());
+    std::vector<double> times;
+    Reloads result{};
+    for (int reload = 1; reload <= 1000; ++reload) {
+        const auto start = Clock::now();
+        countWin(game.state());
+        game.reload();
+        QEventLoop loop;
+        const Form1* old = game.form();
+        while (game.form() == old) {
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        untilPainted(game.form());
+        times.push_back(seconds(Clock::now() - start));
+        if (reload == 20) {
+            result.residentAfter20 = residentKiB();
+        }
+    }
+    QTimer::singleShot(0, [] {});  // lets the last old window's deferred delete run
+    QEventLoop().processEvents();
+    result.residentAfter1000 = residentKiB();
+    std::sort(times.begin(), times.end());
+    result.median = times[times.size() / 2];
+    result.p95 = times[times.size() * 95 / 100];
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const auto folder = std::filesystem::temp_directory_path() / "scaffle-window-bench";
+    std::filesystem::create_directories(folder / "C:");
+    {
+        std::ofstream words(folder / "C:" / "scaffle.scf", std::ios::binary);
+        words << "Benchmark\r\n";
+        for (int i = 0; i < 100; ++i) {
+            words << "WORD" << char('A' + i % 26) << char('A' + i / 26) << "\r\n";
+        }
+    }
+    QDir::setCurrent(QString::fromStdString(folder.string()));
+
+    // The program's real first window: every cache still cold.
+    const double firstWindow = timeOneGame();
+
+    benchmark::Initialize(&argc, argv);
+    Summary summary;
+    benchmark::RunSpecifiedBenchmarks(&summary);
+    const Reloads reloads = reloadAThousandTimes();
+
+    std::printf("first window of the process: %.2f ms\n", firstWindow * 1e3);
+    std::printf("reload: median %.3f ms, 95th percentile %.3f ms\n", reloads.median * 1e3,
+                reloads.p95 * 1e3);
+    std::printf("resident: %ld KiB after 20 reloads, %ld KiB after 1000\n", reloads.residentAfter20,
+                reloads.residentAfter1000);
+    Summary::verdict("first-paint",
+                     summary.nanoseconds["GameFirstPaint/min_time:2.000/manual_time"] /
+                         summary.nanoseconds["BareWindowFirstPaint/min_time:2.000/manual_time"],
+                     1.25, "x of a bare window");
+    Summary::verdict("reload-median", reloads.median / firstWindow, 0.5, "x of the first window");
+    Summary::verdict("reload-memory",
+                     double(reloads.residentAfter1000 - reloads.residentAfter20) / 1024.0, 5.0,
+                     " MiB growth");
+}

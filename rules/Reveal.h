@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+struct Revealed {
+    std::size_t matches;    // positions of the word that hold the letter
+    std::size_t positions;  // positions whose slot now equals the word's character
+};
+
+// Sets to letter every slot where the word holds it, and writes the masked word text of
+// the slots that result; one pass, so that a guess on a long word stays quick.
+Revealed reveal(std::u32string_view word, std::string& slots, char letter, std::string& maskedWord);
