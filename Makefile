@@ -1,10 +1,11 @@
 # Everything a fresh Debian 12 machine needs to build, test and play Scaffle.
 PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-liberation xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev
+            fonts-liberation xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev \
+            dpkg-dev desktop-file-utils appstream
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize fuzz bench clean
+.PHONY: deps configure build run test test-sanitize fuzz bench package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -28,12 +29,16 @@ run: build
 test: build
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# A Debian package of the game, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 # Speed and memory against their targets; a verdict a line at the end.
 bench: build
 	@rm -f $(BUILD)/bench.log
 	for b in round_start_bench guess_bench window_bench; do \
-	  $(BUILD)/bench/$$b | tee -a $(BUILD)/bench.log || exit 1; done
-	@echo; echo "Summary:"; grep -E '^[a-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
+	  $(BUILD)/bench/$$b --benchmark_color=false | tee -a $(BUILD)/bench.log || exit 1; done
+	@echo; echo "Summary:"; grep -aoE '[a-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer

@@ -7,7 +7,7 @@
 namespace {
 
 class Unseen final : public GameDisplay {
-  public:
+public:
     void setCaption(const std::string&) override {}
     void setMaskedWord(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
     void setWinsText(const std::string&) override {}

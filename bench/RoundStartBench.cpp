@@ -16,7 +16,7 @@
 namespace {
 
 class Unseen final : public GameDisplay {
-  public:
+public:
     void setCaption(const std::string&) override {}
     void setMaskedWord(const std::string&) override {}
     void setWinsText(const std::string&) override {}

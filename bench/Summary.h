@@ -10,7 +10,7 @@
 // Runs the registered benchmarks, keeps each one's real time per iteration in
 // nanoseconds, and prints the one-line verdicts that `make bench` gathers.
 class Summary final : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {

@@ -24,7 +24,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 class Silent final : public Host {
-  public:
+public:
     void message(const std::string&, const std::string&) override {}
     std::optional<std::string> chooseWordFile(const std::string&) override { return {}; }
     void end(int) override {}
@@ -32,7 +32,7 @@ class Silent final : public Host {
 
 // Runs the event loop until a widget of window has been painted and that paint is over.
 class PaintWait final : public QObject {
-  public:
+public:
     explicit PaintWait(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
     ~PaintWait() override { qApp->removeEventFilter(this); }
 
@@ -41,7 +41,7 @@ class PaintWait final : public QObject {
         loop_.exec();
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Paint && !painted_ && object->isWidgetType() &&
             static_cast<QWidget*>(object)->window() == window_) {
@@ -52,7 +52,7 @@ class PaintWait final : public QObject {
         return false;
     }
 
-  private:
+private:
     QWidget* window_;
     QEventLoop loop_;
     bool painted_ = false;

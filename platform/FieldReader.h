@@ -9,7 +9,7 @@
 // may hold commas and line ends; whatever follows its closing quote up to the next comma
 // or line end is dropped, and a quote never closed runs to the end of the text.
 class FieldReader {
-  public:
+public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return position_ == text_.size(); }
@@ -19,7 +19,7 @@ class FieldReader {
     // The next field, a view into the text. Throws std::out_of_range at the end.
     std::string_view next();
 
-  private:
+private:
     void skipBlanks();
     void consumeDelimiter();
 

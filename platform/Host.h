@@ -6,7 +6,7 @@
 // The host's modal services and the program's end, replaceable in tests by answers chosen
 // beforehand.
 class Host {
-  public:
+public:
     virtual ~Host() = default;
     // A modal message with one OK button and no icon; returns when it is closed.
     virtual void message(const std::string& text, const std::string& title) = 0;

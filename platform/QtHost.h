@@ -5,7 +5,7 @@
 #include "Host.h"
 
 class QtHost final : public Host {
-  public:
+public:
     void message(const std::string& text, const std::string& title) override;
     std::optional<std::string> chooseWordFile(const std::string& filter) override;
     void end(int status) override;

@@ -4,7 +4,7 @@
 
 // The game's source of chance, replaceable in tests by one that returns chosen values.
 class Random {
-  public:
+public:
     virtual ~Random() = default;
     virtual void seedFromClock() = 0;
     // A number r with 0 <= r < 1.
@@ -12,10 +12,10 @@ class Random {
 };
 
 class ClockRandom final : public Random {
-  public:
+public:
     void seedFromClock() override;
     float next() override;
 
-  private:
+private:
     std::mt19937 engine_;
 };

@@ -8,7 +8,7 @@
 inline constexpr const char* kDoesNotExist = "it does not exist";
 
 class WordFileError : public std::runtime_error {
-  public:
+public:
     WordFileError(std::string path, std::string reason)
         : std::runtime_error("The word file " + path + " cannot be used: " + reason + "."),
           path_(std::move(path)),
@@ -17,7 +17,7 @@ class WordFileError : public std::runtime_error {
     const std::string& path() const { return path_; }
     const std::string& reason() const { return reason_; }
 
-  private:
+private:
     std::string path_;
     std::string reason_;
 };

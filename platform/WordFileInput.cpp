@@ -13,14 +13,14 @@
 namespace {
 
 class OpenFile {
-  public:
+public:
     explicit OpenFile(int fd) : fd_(fd) {}
     ~OpenFile() { ::close(fd_); }
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
     int fd() const { return fd_; }
 
-  private:
+private:
     int fd_;
 };
 

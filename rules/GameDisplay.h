@@ -4,7 +4,7 @@
 
 // What the game rules may change on the screen, and nothing more.
 class GameDisplay {
-  public:
+public:
     virtual ~GameDisplay() = default;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setMaskedWord(const std::string& maskedWord) = 0;

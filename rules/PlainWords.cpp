@@ -56,7 +56,7 @@ Scan scan(std::string_view text, std::size_t begin, std::size_t end) {
             const Lanes c = load(p + i);
             const Lanes delimiter = delimiters(c);
             starts -= Lanes(delimiters(load(p + i - 1)) & ~delimiter);
-            special |= Lanes(c < ',') & ~delimiter;
+            special |= Lanes((c < ',') & (c != '\n') & (c != '\r'));
         }
         for (std::size_t lane = 0; lane < kLanes; ++lane) {
             result.starts += starts[lane];

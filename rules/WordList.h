@@ -12,7 +12,7 @@
 // the list counts its words once and finds the one picked when it is asked for.
 // Empty fields, from blank lines or ",,", are no words: one could never be won.
 class WordList {
-  public:
+public:
     WordList() = default;
 
     // Takes a word file's UTF-8 text. A file that cannot give a round throws WordFileError
@@ -26,7 +26,7 @@ class WordList {
     // Throws std::out_of_range for a number outside 1 to count.
     std::string_view word(std::size_t number) const;
 
-  private:
+private:
     std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
 
     std::string text_;

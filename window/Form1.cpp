@@ -47,6 +47,8 @@ Form1::Form1(Game& game) : game_(game) {
 
     Hang = new Gallows(client);
     Hang->setObjectName("Hang");
+    static const QIcon icon = Gallows::icon();
+    setWindowIcon(icon);
 
     Label1 =
         designLabel(client, "Label1", design::kLabel1, design::kLabel1Font, design::kLabel1Text);
@@ -54,8 +56,10 @@ Form1::Form1(Game& game) : game_(game) {
     pink.setColor(QPalette::Window, pixels::from(design::kLabel1Background));
     Label1->setPalette(pink);
     Label1->setAutoFillBackground(true);
+    Label1->setAccessibleName("Word");
     WinTotal = designLabel(client, "WinTotal", design::kWinTotal, design::kWinTotalFont,
                            design::kWinTotalText);
+    WinTotal->setAccessibleName("Wins");
 
     auto* designedLetter = new LetterButton(client);
     designedLetter->setText("A");

@@ -12,7 +12,7 @@ class QLabel;
 
 // The game's one window, built from its design each time it is shown.
 class Form1 final : public QMainWindow, public GameDisplay {
-  public:
+public:
     explicit Form1(Game& game);
 
     void Form_Load();
@@ -28,7 +28,7 @@ class Form1 final : public QMainWindow, public GameDisplay {
     QAbstractButton* letter(int letterIndex) const { return Letter.button(letterIndex); }
     const Gallows& hang() const { return *Hang; }
 
-  private:
+private:
     void buildKeyboard();
     void startFromBuiltInWords();
 

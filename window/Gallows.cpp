@@ -1,33 +1,25 @@
 #include "Gallows.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+#include <algorithm>
 
 #include "Pixels.h"
 
-Gallows::Gallows(QWidget* parent) : QWidget(parent) {
-    setGeometry(0, 0, pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (int piece = design::kPiecesShownByMisses + 1; piece <= int(design::kHang.size());
-         ++piece) {
-        shown_.at(piece - 1) = true;
+namespace {
+
+// A screen reader hears the drawing as a picture, with its description.
+QAccessibleInterface* accessibleGallows(const QString& className, QObject* object) {
+    if (className == "Gallows" && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
+    return nullptr;
 }
 
-void Gallows::showPiece(int piece) {
-    shown_.at(piece - 1) = true;
-    update();
-}
-
-void Gallows::hidePiece(int piece) {
-    shown_.at(piece - 1) = false;
-    update();
-}
-
-void Gallows::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void paintPieces(QPainter& painter, const std::array<bool, design::kHang.size()>& shown) {
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < design::kHang.size(); ++i) {
-        if (!shown_[i]) {
+        if (!shown[i]) {
             continue;
         }
         const design::Piece& piece = design::kHang[i];
@@ -35,4 +27,56 @@ void Gallows::paintEvent(QPaintEvent*) {
             QPen(pixels::from(piece.colour), piece.penWidth, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(pixels::from(piece.start), pixels::from(piece.end));
     }
+}
+
+}  // namespace
+
+Gallows::Gallows(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(accessibleGallows), true);
+    Q_UNUSED(accessible);
+    setAccessibleName("Gallows");
+    setGeometry(0, 0, pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (int piece = design::kPiecesShownByMisses + 1; piece <= int(design::kHang.size());
+         ++piece) {
+        shown_.at(piece - 1) = true;
+    }
+    describe();
+}
+
+void Gallows::showPiece(int piece) {
+    shown_.at(piece - 1) = true;
+    describe();
+    update();
+}
+
+void Gallows::hidePiece(int piece) {
+    shown_.at(piece - 1) = false;
+    describe();
+    update();
+}
+
+void Gallows::describe() {
+    const auto misses =
+        std::count(shown_.begin(), shown_.begin() + design::kPiecesShownByMisses, true);
+    setAccessibleDescription(
+        QString("%1 of %2 pieces shown").arg(misses).arg(design::kPiecesShownByMisses));
+}
+
+QIcon Gallows::icon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(pixels::from(design::kLetterFace));
+    QPainter painter(&pixmap);
+    // The drawing spans x 360 to 2160 and y 120 to 2640 twips; centred with a margin.
+    painter.scale(0.32, 0.32);
+    painter.translate(76, 8);
+    std::array<bool, design::kHang.size()> all;
+    all.fill(true);
+    paintPieces(painter, all);
+    return QIcon(pixmap);
+}
+
+void Gallows::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintPieces(painter, shown_);
 }

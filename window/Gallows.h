@@ -1,23 +1,31 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <array>
 
 #include "Design.h"
 
-// The gallows drawing, the design's Hang: twelve straight lines, each shown or hidden.
+// The gallows drawing, Hang: twelve straight lines, each shown or hidden.
 class Gallows final : public QWidget {
-  public:
+    Q_OBJECT
+
+public:
     explicit Gallows(QWidget* parent);
+
+    // The whole figure on a yellow key: the game's icon.
+    static QIcon icon();
 
     // Pieces are numbered 1 to 12.
     void showPiece(int piece);
     void hidePiece(int piece);
     bool isShown(int piece) const { return shown_.at(piece - 1); }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
+    void describe();
+
     std::array<bool, design::kHang.size()> shown_{};
 };

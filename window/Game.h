@@ -11,7 +11,7 @@ class Form1;
 
 // Form1's owner: keeps the game state for the whole run while windows come and go.
 class Game final : public QObject {
-  public:
+public:
     Game(Host& host, Random& random);
     ~Game() override;
 
@@ -29,7 +29,7 @@ class Game final : public QObject {
     // Set when no word file could give a round at load; cleared by opening one that can.
     bool usesBuiltInWords = false;
 
-  private:
+private:
     void showNewForm();
 
     GameState state_;

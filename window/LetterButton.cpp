@@ -6,7 +6,8 @@
 #include "Pixels.h"
 
 LetterButton::LetterButton(QWidget* parent) : QPushButton(parent) {
-    setFont(pixels::from(design::kLetterFont));
+    static const QFont letterFont = pixels::from(design::kLetterFont);  // once, not 26 times
+    setFont(letterFont);
     setGeometry(pixels::from(design::kLetter0));
 }
 

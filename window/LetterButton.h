@@ -4,9 +4,9 @@
 
 // A key of the letter keyboard: its face filled flat with the design's yellow, edge to edge.
 class LetterButton final : public QPushButton {
-  public:
+public:
     explicit LetterButton(QWidget* parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -19,7 +19,7 @@ int indexOf(char letter) {
 }
 
 class Round : public testing::Test {
-  protected:
+protected:
     void start(std::string_view word) {
         state.wordFilePath = folder.write("words.scf", "Test\n" + std::string(word) + "\n");
         startoff(state, display, random);

@@ -17,7 +17,7 @@ using Calls = std::vector<std::string>;
 const float kLargestBelowOne = std::nextafter(1.0F, 0.0F);
 
 class RoundStart : public testing::Test {
-  protected:
+protected:
     void startFrom(std::string_view text, float r = 0) {
         state.wordFilePath = folder.write("words.scf", text);
         random.r = r;

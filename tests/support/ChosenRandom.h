@@ -4,7 +4,7 @@
 
 // Always returns the number it was given.
 class ChosenRandom final : public Random {
-  public:
+public:
     explicit ChosenRandom(float r = 0) : r(r) {}
     void seedFromClock() override { ++seeds; }
     float next() override { return r; }

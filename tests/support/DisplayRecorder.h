@@ -7,7 +7,7 @@
 
 // Keeps every display call, in order, as one line of text each.
 class DisplayRecorder final : public GameDisplay {
-  public:
+public:
     void setCaption(const std::string& caption) override { calls.push_back("caption " + caption); }
     void setMaskedWord(const std::string& maskedWord) override {
         calls.push_back("masked " + maskedWord);

@@ -10,7 +10,7 @@
 // Answers the open dialog from a queue (cancelling when it runs dry) and keeps every
 // message and every end of the program.
 class FakeHost final : public Host {
-  public:
+public:
     struct Message {
         std::string text;
         std::string title;

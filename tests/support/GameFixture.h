@@ -15,7 +15,7 @@
 
 // A game played in a folder of its own, where the default word file is C:/scaffle.scf.
 class GameFixture {
-  public:
+public:
     GameFixture() { QDir::setCurrent(QString::fromStdString(folder.path().string())); }
     ~GameFixture() { QDir::setCurrent(QDir::tempPath()); }
 

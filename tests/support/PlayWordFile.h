@@ -23,7 +23,7 @@ inline void require(bool condition) {
 }
 
 class KeptDisplay final : public GameDisplay {
-  public:
+public:
     void setCaption(const std::string& text) override { caption = text; }
     void setMaskedWord(const std::string& text) override { maskedWord = text; }
     void setWinsText(const std::string& text) override { wins = text; }
@@ -39,12 +39,12 @@ class KeptDisplay final : public GameDisplay {
 };
 
 class GivenRandom final : public Random {
-  public:
+public:
     explicit GivenRandom(float r) : r_(r) {}
     void seedFromClock() override {}
     float next() override { return r_; }
 
-  private:
+private:
     float r_;
 };
 

@@ -8,7 +8,7 @@
 
 // A folder of its own for each test, removed with everything in it afterwards.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         std::string name = (std::filesystem::temp_directory_path() / "scaffle-XXXXXX").string();
         path_ = ::mkdtemp(name.data());
@@ -26,6 +26,6 @@ class TempFolder {
         return file.string();
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };

@@ -1,5 +1,6 @@
 #include "FormDesignTest.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QMenuBar>
 
@@ -140,4 +141,58 @@ void FormDesignTest::eachMissPaintsItsPieceInItsColour() {
         game.click(misses[k].toLatin1());
         QCOMPARE(pixelAt(*game.form().centralWidget(), piece.point), piece.colour);
     }
+}
+
+namespace {
+
+// Every control of the window as a screen reader finds it: name, role and description.
+std::multimap<QString, std::pair<QAccessible::Role, QString>> accessibleTree(QWidget& window) {
+    std::multimap<QString, std::pair<QAccessible::Role, QString>> found;
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
+    while (!pending.empty()) {
+        QAccessibleInterface* node = pending.back();
+        pending.pop_back();
+        found.insert(
+            {node->text(QAccessible::Name), {node->role(), node->text(QAccessible::Description)}});
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.push_back(node->child(i));
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+void FormDesignTest::everyControlHasANameAScreenReaderCanSay() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    game.click('Z');
+    const auto tree = accessibleTree(game.form());
+
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const auto button = tree.find(QString(QChar(letter)));
+        QVERIFY2(button != tree.end(), &letter);
+        QCOMPARE(button->second.first, QAccessible::Button);
+    }
+    QCOMPARE(tree.find("Word")->second.first, QAccessible::StaticText);
+    QCOMPARE(tree.find("Wins")->second.first, QAccessible::StaticText);
+    const auto gallows = tree.find("Gallows");
+    QVERIFY(gallows != tree.end());
+    QCOMPARE(gallows->second, std::make_pair(QAccessible::Graphic, QString("1 of 9 pieces shown")));
+}
+
+void FormDesignTest::focusRunsThroughTheLettersAToZ() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    QString order;
+    QWidget* widget = game.form().letter(0);
+    do {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            order += button->text();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != game.form().letter(0));
+    QCOMPARE(order, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }

@@ -6,7 +6,7 @@
 class FormDesignTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void keyboardStandsInFourRowsAtItsDesignedPlaces_data();
     void keyboardStandsInFourRowsAtItsDesignedPlaces();
     void aLoadShowsTheFreshRoundOnAFixedWhiteWindow();
@@ -14,4 +14,6 @@ class FormDesignTest : public QObject {
     void menuHoldsThreeCommandsWithTheirShortcuts();
     void buttonFacesAndLabelsHaveTheirDesignedColours();
     void eachMissPaintsItsPieceInItsColour();
+    void everyControlHasANameAScreenReaderCanSay();
+    void focusRunsThroughTheLettersAToZ();
 };

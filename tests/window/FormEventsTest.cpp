@@ -19,7 +19,7 @@ void waitForReload(GameFixture& game, QPointer<Form1> old) {
 }
 
 class FailingRandom final : public Random {
-  public:
+public:
     void seedFromClock() override {}
     float next() override { throw std::bad_alloc(); }
 };

@@ -6,7 +6,7 @@
 class FormEventsTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void aWinIsReportedThenReloadsWithTheTallyRaised();
     void aLossReportsTheWordThenEnds();
     void piecesAppearOnePerMiss();

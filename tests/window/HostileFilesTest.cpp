@@ -15,7 +15,7 @@ namespace {
 
 // A round of OTTER with one right guess and one miss, then the player opens path.
 class MidRound : public GameFixture {
-  public:
+public:
     MidRound() {
         writeDefault("Test\nOTTER\n");
         start();

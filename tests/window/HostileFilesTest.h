@@ -7,7 +7,7 @@
 class HostileFilesTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void filesThatAreNoWordFileAreRefusedWithTheirReason();
     void wordFilesWithoutAWordAreRefused();
     void anUnreadableFileIsRefused();
