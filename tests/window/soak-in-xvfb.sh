@@ -51,5 +51,8 @@ done
 after=$(resident)
 growth=$((after - after20))
 echo "resident memory: ${after20} KiB after 20 reloads, ${after} KiB after $reloads (${growth} KiB more)"
-((growth <= 5 * 1024)) || fail "memory grew by ${growth} KiB over $((reloads - 20)) reloads"
+# AddressSanitizer holds freed memory back on purpose; the bound is for the plain build.
+if [ -z "${ASAN_OPTIONS:-}" ]; then
+    ((growth <= 5 * 1024)) || fail "memory grew by ${growth} KiB over $((reloads - 20)) reloads"
+fi
 echo "PASS: $reloads reloads in a real window"
