@@ -38,7 +38,7 @@ bench: build
 	@rm -f $(BUILD)/bench.log
 	for b in round_start_bench guess_bench window_bench; do \
 	  $(BUILD)/bench/$$b --benchmark_color=false | tee -a $(BUILD)/bench.log || exit 1; done
-	@echo; echo "Summary:"; grep -aoE '[a-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
+	@echo; echo "Summary:"; grep -aoE '[A-Za-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer

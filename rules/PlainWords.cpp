@@ -35,6 +35,7 @@ bool isSpecial(char c) {
 struct Scan {
     std::size_t starts = 0;
     bool special = false;
+    bool ascii = true;
 };
 
 // Word starts in text[begin, end): characters that are no delimiter after one that is (or
@@ -46,26 +47,31 @@ Scan scan(std::string_view text, std::size_t begin, std::size_t end) {
     if (i == 0 && i < end) {
         result.starts += !isDelimiter(p[0]);
         result.special |= isSpecial(p[0]);
+        result.ascii &= static_cast<unsigned char>(p[0]) < 0x80;
         ++i;
     }
     while (i + kLanes <= end) {
         // Counted in bytes, so flushed before any lane can overflow.
         Lanes starts{};
         Lanes special{};
+        Lanes high{};
         for (int round = 0; round < 255 && i + kLanes <= end; ++round, i += kLanes) {
             const Lanes c = load(p + i);
             const Lanes delimiter = delimiters(c);
             starts -= Lanes(delimiters(load(p + i - 1)) & ~delimiter);
             special |= Lanes((c < ',') & (c != '\n') & (c != '\r'));
+            high |= c;
         }
         for (std::size_t lane = 0; lane < kLanes; ++lane) {
             result.starts += starts[lane];
             result.special |= special[lane] != 0;
+            result.ascii &= high[lane] < 0x80;
         }
     }
     for (; i < end; ++i) {
         result.starts += !isDelimiter(p[i]) && isDelimiter(p[i - 1]);
         result.special |= isSpecial(p[i]);
+        result.ascii &= static_cast<unsigned char>(p[i]) < 0x80;
     }
     return result;
 }
@@ -82,6 +88,7 @@ std::optional<PlainWords> PlainWords::count(std::string_view text) {
             return std::nullopt;
         }
         words.count_ += block.starts;
+        words.ascii_ &= block.ascii;
     }
     return words;
 }

@@ -15,11 +15,14 @@ public:
     static std::optional<PlainWords> count(std::string_view text);
 
     std::size_t count() const { return count_; }
+    // Whether every character is ASCII, found on the way.
+    bool ascii() const { return ascii_; }
     // The word with this number, 1 to count, in the text that was counted.
     std::string_view word(std::string_view text, std::size_t number) const;
 
 private:
     std::size_t count_ = 0;
+    bool ascii_ = true;
     // How many words begin before each block of the text.
     std::vector<std::size_t> startsBeforeBlock_;
 };

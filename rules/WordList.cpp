@@ -1,5 +1,6 @@
 #include "WordList.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "FieldReader.h"
@@ -21,20 +22,35 @@ void forEachWord(std::string_view words, EachWord each) {
     }
 }
 
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
-WordList WordList::fromText(std::string text, const std::string& path) {
-    if (text.empty()) {
+WordList::WordList(std::string text) : text_(std::move(text)) {
+    if (text_.empty()) {
+        return;
+    }
+    FieldReader fields(text_);
+    const std::string_view category = fields.next();
+    categoryBegin_ = static_cast<std::size_t>(category.data() - text_.data());
+    categoryLength_ = category.size();
+    wordsBegin_ = text_.size() - fields.rest().size();
+}
+
+void WordList::check(const std::string& path) const {
+    if (text_.empty()) {
         throw WordFileError(path, "it is empty");
     }
-    WordList list;
-    list.text_ = std::move(text);
-    FieldReader fields(list.text_);
-    const std::string_view category = fields.next();
-    list.categoryBegin_ = static_cast<std::size_t>(category.data() - list.text_.data());
-    list.categoryLength_ = category.size();
-    list.wordsBegin_ = list.text_.size() - fields.rest().size();
+    if (count_ == 0) {
+        throw WordFileError(path, "it holds a category but no word");
+    }
+}
 
+WordList WordList::fromText(std::string text, const std::string& path) {
+    WordList list(std::move(text));
     list.plain_ = PlainWords::count(list.words());
     if (list.plain_) {
         list.count_ = list.plain_->count();
@@ -44,10 +60,22 @@ WordList WordList::fromText(std::string text, const std::string& path) {
             return true;
         });
     }
-    if (list.count_ == 0) {
-        throw WordFileError(path, "it holds a category but no word");
-    }
+    list.check(path);
     return list;
+}
+
+WordList WordList::fromBytes(std::string bytes, const std::string& path) {
+    // Plain ASCII, the usual word file, is UTF-8 as it stands, and counting its words finds
+    // that out on the way: such a file is read in one pass, with no decoding.
+    WordList list(std::move(bytes));
+    list.plain_ = PlainWords::count(list.words());
+    if (list.plain_ && list.plain_->ascii() &&
+        isAscii(std::string_view(list.text_).substr(0, list.wordsBegin_))) {
+        list.count_ = list.plain_->count();
+        list.check(path);
+        return list;
+    }
+    return fromText(wordFileText(std::move(list.text_)), path);
 }
 
 std::string_view WordList::word(std::size_t number) const {
@@ -67,5 +95,5 @@ std::string_view WordList::word(std::size_t number) const {
 }
 
 WordList readWordList(const std::string& path) {
-    return WordList::fromText(wordFileText(readWordFileBytes(path)), path);
+    return WordList::fromBytes(readWordFileBytes(path), path);
 }

@@ -18,6 +18,8 @@ public:
     // Takes a word file's UTF-8 text. A file that cannot give a round throws WordFileError
     // naming path.
     static WordList fromText(std::string text, const std::string& path);
+    // Takes a word file's bytes, in any encoding the game reads.
+    static WordList fromBytes(std::string bytes, const std::string& path);
 
     std::string_view category() const {
         return std::string_view(text_).substr(categoryBegin_, categoryLength_);
@@ -27,6 +29,10 @@ public:
     std::string_view word(std::size_t number) const;
 
 private:
+    // Finds the category and where the words begin.
+    explicit WordList(std::string text);
+    void check(const std::string& path) const;
+
     std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
 
     std::string text_;

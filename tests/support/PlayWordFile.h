@@ -9,7 +9,6 @@
 #include "RoundTexts.h"
 #include "Startoff.h"
 #include "WordFileError.h"
-#include "WordFileInput.h"
 
 // Plays one round from arbitrary bytes, checking the game's invariants after every step;
 // a broken one aborts. The bytes are: how many guesses (one byte), the random number (three
@@ -69,7 +68,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
 
     WordList words;
     try {
-        words = WordList::fromText(wordFileText(std::move(bytes)), "fuzzed.scf");
+        words = WordList::fromBytes(std::move(bytes), "fuzzed.scf");
     } catch (const WordFileError&) {
         return;
     }
