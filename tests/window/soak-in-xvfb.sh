@@ -26,12 +26,7 @@ resident() { awk '/VmRSS/{print $2}' "/proc/$game_pid/status"; }
 # measured from reload 20 on is the reloads' alone.
 for ((round = 1; round <= reloads; round++)); do
     if ((round == 10)); then
-        xdotool windowfocus --sync "$form" key ctrl+o
-        dialog=$(window_named "Open")
-        sleep 0.1  # the dialog's completer takes keys typed the moment it appears
-        xdotool windowfocus --sync "$dialog" type "$work/other.scf"
-        xdotool key Return
-        window_gone "Open"
+        open_word_file "$work/other.scf"
     fi
     if ((round == 15)); then
         xdotool windowfocus --sync "$form" key ctrl+o

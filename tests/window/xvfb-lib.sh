@@ -101,6 +101,17 @@ answer() {
     xdotool windowfocus --sync "$box" key "$2"
 }
 
+# Opens the word file $1 through File, Open Scaffle Word File, typing its path.
+open_word_file() {
+    xdotool windowfocus --sync "$form" key ctrl+o
+    local dialog
+    dialog=$(window_named "Open")
+    sleep 0.1  # the dialog's completer takes keys typed the moment it appears
+    xdotool windowfocus --sync "$dialog" type "$1"
+    xdotool key Return
+    window_gone "Open"
+}
+
 # Waits up to five seconds for the game to end, and checks how it ended.
 expect_end() {
     for _ in $(seq 500); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.01; done
