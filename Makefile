@@ -1,7 +1,7 @@
 # Everything a fresh Debian 12 machine needs to build, test and play Scaffle.
 PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-liberation xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev \
-            dpkg-dev desktop-file-utils appstream
+            dpkg-dev file desktop-file-utils appstream
 BUILD := build
 JOBS := $(shell nproc)
 
