@@ -21,9 +21,12 @@ expect_pixel 104 72 $white "the post gone after the reload"
 expect_pixel 90 176 $orange "the base, always shown"
 
 printf 'Test\r\nOTTER\r\n' >"$work/other.scf"
+click Z
 open_word_file "$work/other.scf"
+wait_pixel 253 80 $yellow "button Z back, the board cleared by the open command"
 
-for letter in A B C D F G H I J; do click "$letter"; done
+click_until_gone A
+for letter in B C D F G H I J; do click "$letter"; done
 answer "Try Again!" Return
 expect_end "the loss"
 

@@ -26,12 +26,15 @@ resident() { awk '/VmRSS/{print $2}' "/proc/$game_pid/status"; }
 # measured from reload 20 on is the reloads' alone.
 for ((round = 1; round <= reloads; round++)); do
     if ((round == 10)); then
+        click Z
         open_word_file "$work/other.scf"
+        wait_pixel 253 80 $yellow "button Z back, the board cleared by the open command"
     fi
     if ((round == 15)); then
         xdotool windowfocus --sync "$form" key ctrl+o
         answer "Open" Escape
         window_gone "Open"
+        click_until_gone Z  # the round goes on after the cancel: a miss
     fi
     click A
     answer "Winner!" Return

@@ -79,6 +79,15 @@ expect_pixel() {
 
 yellow=255,255,0 white=255,255,255 orange=255,128,0
 
+# Waits up to five seconds for the point $1,$2 to take the colour $3 ($4 says what it is).
+wait_pixel() {
+    for _ in $(seq 50); do
+        [ "$(pixels "$1,$2")" = "$3" ] && return
+        sleep 0.1
+    done
+    fail "pixel ($1, $2) is $(pixels "$1,$2"), expected $3 ($4)"
+}
+
 # The top-left corner of letter button $1, in pixels of the client area.
 letter_place() {
     local index=$(($(printf '%d' "'$1") - 65)) row_start=(0 8 15 21) row_left=(111 123 136 148)
@@ -92,6 +101,21 @@ click() {
     place=$(letter_place "$1")
     xdotool mousemove $((left + ${place%,*} + 4)) $((top + ${place#*,} + 4)) click 1
     sleep 0.05
+}
+
+# Clicks letter $1 until its button is gone: right after a modal dialog closes, the window
+# may not take a click yet.
+click_until_gone() {
+    local place
+    place=$(letter_place "$1")
+    for _ in $(seq 10); do
+        click "$1"
+        for _ in $(seq 5); do
+            [ "$(pixels "$((${place%,*} + 2)),$((${place#*,} + 2))")" = "$white" ] && return
+            sleep 0.1
+        done
+    done
+    fail "letter $1 does not take a click"
 }
 
 # Closes the message box titled $1 with the key $2.
