@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::size_t kBlock = 64 * 1024;
+constexpr std::size_t kBlock = std::size_t{64} * 1024;
 
 bool isDelimiter(char c) {
     return c == ',' || c == '\n' || c == '\r';

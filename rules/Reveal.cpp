@@ -44,8 +44,8 @@ std::size_t revealSixteens(std::u32string_view word, std::string& slots, char le
         }
         const auto sum = [zero](__m128i counts) {
             const __m128i halves = _mm_sad_epu8(counts, zero);
-            return static_cast<std::size_t>(_mm_cvtsi128_si32(halves) +
-                                            _mm_extract_epi16(halves, 4));
+            return static_cast<std::size_t>(_mm_cvtsi128_si32(halves)) +
+                   static_cast<std::size_t>(_mm_extract_epi16(halves, 4));
         };
         revealed.matches += sum(matches);
         revealed.positions += sum(positions);
