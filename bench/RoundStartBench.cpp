@@ -64,8 +64,7 @@ void RoundStart(benchmark::State& state) {
     Unseen display;
     for (auto _ : state) {
         GameState game;
-        game.wordFilePath = path;
-        startoff(game, display, random);
+        startoff(game, display, random, path);
         benchmark::DoNotOptimize(game.secretWord.data());
     }
     state.SetBytesProcessed(state.iterations() *
@@ -87,8 +86,7 @@ long peakOfOneRound(const std::string& path) {
         ClockRandom random;
         Unseen display;
         GameState game;
-        game.wordFilePath = path;
-        startoff(game, display, random);
+        startoff(game, display, random, path);
         ::_exit(0);
     }
     int status = 0;

@@ -81,7 +81,7 @@ double timeOneGame() {
     const auto start = Clock::now();
     Game game(host, chance);
     game.start();
-    untilPainted(game.form());
+    untilPainted(&game.form());
     return seconds(Clock::now() - start);
 }
 
@@ -124,25 +124,20 @@ struct Reloads {
 Reloads reloadAThousandTimes() {
     Game game(host, chance);
     game.start();
-    untilPainted(game.form());
+    untilPainted(&game.form());
     std::vector<double> times;
     Reloads result{};
     for (int reload = 1; reload <= 1000; ++reload) {
         const auto start = Clock::now();
         countWin(game.state());
-        game.reload();
-        QEventLoop loop;
-        const Form1* old = game.form();
-        while (game.form() == old) {
-            loop.processEvents(QEventLoop::WaitForMoreEvents);
-        }
-        untilPainted(game.form());
+        game.form().Reload();
+        untilPainted(&game.form());
         times.push_back(seconds(Clock::now() - start));
         if (reload == 20) {
             result.residentAfter20 = residentKiB();
         }
     }
-    QTimer::singleShot(0, [] {});  // lets the last old window's deferred delete run
+    QTimer::singleShot(0, [] {});  // lets the last old controls' deferred delete run
     QEventLoop().processEvents();
     result.residentAfter1000 = residentKiB();
     std::sort(times.begin(), times.end());

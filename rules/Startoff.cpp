@@ -3,8 +3,10 @@
 #include "RoundTexts.h"
 #include "Utf8.h"
 
-void startoff(GameState& state, GameDisplay& display, Random& random) {
-    startRound(state, display, random, readWordList(state.wordFilePath));
+void startoff(GameState& state, GameDisplay& display, Random& random, const std::string& path) {
+    WordList words = readWordList(path);
+    state.wordFilePath = path;
+    startRound(state, display, random, std::move(words));
 }
 
 void startRound(GameState& state, GameDisplay& display, Random& random, WordList words) {

@@ -1,14 +1,15 @@
 #include "Form1.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 
 #include "BuiltInWords.h"
 #include "Gallows.h"
-#include "Game.h"
 #include "Guarded.h"
 #include "Guess.h"
+#include "Icon.h"
 #include "LetterButton.h"
 #include "Pixels.h"
 #include "Startoff.h"
@@ -35,20 +36,25 @@ QLabel* designLabel(QWidget* parent, const char* name, design::Rect rect, const 
 
 }  // namespace
 
-Form1::Form1(Game& game) : game_(game) {
-    auto* client = new QWidget(this);
+Form1::Form1(GameState& state, Host& host, Random& random, std::function<void()> reload)
+    : state_(state), host_(host), random_(random), reload_(std::move(reload)) {
+    setWindowIcon(gameIcon());
+    buildDesign();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::buildDesign() {
+    // Replacing the central widget and the menu bar deletes the old ones with every
+    // control in them, the letters made at load among them.
+    auto* client = new QWidget;
     client->setFixedSize(pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
     QPalette white = client->palette();
     white.setColor(QPalette::Window, pixels::from(design::kBackground));
     client->setPalette(white);
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Hang = new Gallows(client);
     Hang->setObjectName("Hang");
-    static const QIcon icon = Gallows::icon();
-    setWindowIcon(icon);
 
     Label1 =
         designLabel(client, "Label1", design::kLabel1, design::kLabel1Font, design::kLabel1Text);
@@ -56,19 +62,28 @@ Form1::Form1(Game& game) : game_(game) {
     pink.setColor(QPalette::Window, pixels::from(design::kLabel1Background));
     Label1->setPalette(pink);
     Label1->setAutoFillBackground(true);
-    Label1->setAccessibleName("Word");
+    // A screen reader reads the labels' own texts; these say what the texts are.
+    Label1->setAccessibleDescription("The word to guess");
     WinTotal = designLabel(client, "WinTotal", design::kWinTotal, design::kWinTotalFont,
                            design::kWinTotalText);
-    WinTotal->setAccessibleName("Wins");
+    WinTotal->setAccessibleDescription("Words guessed so far");
 
+    Letter = new QButtonGroup(client);
     auto* designedLetter = new LetterButton(client);
     designedLetter->setText("A");
-    Letter.addButton(designedLetter, 0);
-    connect(&Letter, &QButtonGroup::idClicked, this, [this](int letterIndex) {
-        runGuarded(game_.host(), [&] { Letter_Click(letterIndex); });
-    });
+    Letter->addButton(designedLetter, 0);
+    connect(Letter, &QButtonGroup::idClicked, this,
+            [this](int letterIndex) { handle([&] { Letter_Click(letterIndex); }); });
 
-    QMenu* mnuFile = menuBar()->addMenu("File");
+    setCentralWidget(client);
+    // Shown at once: left to Qt, a reload would paint the window once without them.
+    client->show();
+    buildMenu();
+}
+
+void Form1::buildMenu() {
+    auto* bar = new QMenuBar(this);
+    QMenu* mnuFile = bar->addMenu("File");
     mnuFile->setObjectName("mnuFile");
     const auto addCommand = [&](const char* name, const char* caption, QKeyCombination shortcut,
                                 void (Form1::*handler)()) {
@@ -76,38 +91,64 @@ Form1::Form1(Game& game) : game_(game) {
         action->setObjectName(name);
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this,
-                [this, handler] { runGuarded(game_.host(), [&] { (this->*handler)(); }); });
+                [this, handler] { handle([&] { (this->*handler)(); }); });
     };
     addCommand("mnuOH", "Open Scaffle Word File", Qt::CTRL | Qt::Key_O, &Form1::mnuOH_Click);
     addCommand("mnuAbout", "About Scaffle!", Qt::CTRL | Qt::Key_A, &Form1::mnuAbout_Click);
     addCommand("mnuExit", "Exit", Qt::CTRL | Qt::Key_X, &Form1::mnuExit_Click);
+    setMenuBar(bar);
+    bar->show();
+}
+
+void Form1::handle(const std::function<void()>& handler) {
+    if (!reloading_) {
+        runGuarded(host_, handler);
+    }
 }
 
 void Form1::Form_Load() {
-    game_.random().seedFromClock();
+    random_.seedFromClock();
     buildKeyboard();
-    GameState& state = game_.state();
-    if (state.wordFilePath.empty()) {
-        state.wordFilePath = kDefaultWordFile;
-    }
-    if (game_.usesBuiltInWords) {
-        startFromBuiltInWords();
-        return;
+    if (state_.wordFilePath.empty()) {
+        state_.wordFilePath = kDefaultWordFile;
     }
     try {
-        startoff(state, *this, game_.random());
+        startRoundFrom(state_.wordFilePath);
+        reportedAtLoad_.clear();
     } catch (const WordFileError& error) {
-        // A fresh install has no word file yet: that needs no message.
-        if (!(error.path() == kDefaultWordFile && error.reason() == kDoesNotExist)) {
-            game_.host().message(error.what(), kProblemTitle);
+        // A fresh install has no word file yet, and a file that stays bad is told of once.
+        const bool freshInstall =
+            error.path() == kDefaultWordFile && error.reason() == kDoesNotExist;
+        if (!freshInstall && error.what() != reportedAtLoad_) {
+            reportedAtLoad_ = error.what();
+            host_.message(error.what(), kProblemTitle);
         }
-        game_.usesBuiltInWords = true;
-        startFromBuiltInWords();
+        startRound(state_, *this, random_, builtInWords());
     }
+    letter(0)->setFocus();
 }
 
-void Form1::startFromBuiltInWords() {
-    startRound(game_.state(), *this, game_.random(), builtInWords());
+void Form1::Reload() {
+    // Painted once, when the new round stands.
+    setUpdatesEnabled(false);
+    buildDesign();
+    Form_Load();
+    reloading_ = false;
+    setUpdatesEnabled(true);
+}
+
+void Form1::startRoundFrom(const std::string& path) {
+    startoff(state_, *this, random_, path);
+    clearBoard();
+}
+
+void Form1::clearBoard() {
+    for (int index = 0; index < design::kLetterCount; ++index) {
+        letter(index)->show();
+    }
+    for (int piece = 1; piece <= design::kPiecesShownByMisses; ++piece) {
+        Hang->hidePiece(piece);
+    }
 }
 
 void Form1::buildKeyboard() {
@@ -118,7 +159,7 @@ void Form1::buildKeyboard() {
             if (index > 0) {
                 auto* button = new LetterButton(centralWidget());
                 button->hide();
-                Letter.addButton(button, index);
+                Letter->addButton(button, index);
             }
             letter(index)->move(pixels::from(row.left + step * j), pixels::from(row.top));
         }
@@ -132,60 +173,55 @@ void Form1::buildKeyboard() {
 }
 
 void Form1::Letter_Click(int letterIndex) {
-    GameState& state = game_.state();
-    switch (guessLetter(state, *this, letterIndex)) {
+    switch (guessLetter(state_, *this, letterIndex)) {
         case Outcome::Continue:
             break;
         case Outcome::Lost:
-            game_.host().message(
-                "You lost! The word was " + encodeUtf8(state.secretWord) + ". Try again next time!",
-                "Try Again!");
-            game_.host().end(0);
+            host_.message("You lost! The word was " + encodeUtf8(state_.secretWord) +
+                              ". Try again next time!",
+                          "Try Again!");
+            host_.end(0);
             break;
         case Outcome::Won:
-            game_.host().message("You won! Wow!", "Winner!");
-            countWin(state);
-            game_.reload();
+            host_.message("You won! Wow!", "Winner!");
+            countWin(state_);
+            reloading_ = true;
+            reload_();
             break;
     }
 }
 
 void Form1::mnuOH_Click() {
-    const std::optional<std::string> path = game_.host().chooseWordFile(kWordFileFilter);
+    const std::optional<std::string> path = host_.chooseWordFile(kWordFileFilter);
     if (!path) {
         return;
     }
-    WordList words;
     try {
-        words = readWordList(*path);
+        startRoundFrom(*path);
     } catch (const WordFileError& error) {
-        game_.host().message(error.what(), kProblemTitle);
-        return;
-    }
-    game_.state().wordFilePath = *path;
-    game_.usesBuiltInWords = false;
-    startRound(game_.state(), *this, game_.random(), std::move(words));
-    for (int index = 0; index < design::kLetterCount; ++index) {
-        showLetter(index);
-    }
-    for (int piece = 1; piece <= design::kPiecesShownByMisses; ++piece) {
-        hidePiece(piece);
+        host_.message(error.what(), kProblemTitle);
     }
 }
 
 void Form1::mnuAbout_Click() {
-    game_.host().message(
+    host_.message(
         "Scaffle! was written by the Scaffle developers for everyone who "
         "likes a word game.",
         "About Scaffle!");
 }
 
 void Form1::mnuExit_Click() {
-    game_.host().end(0);
+    host_.end(0);
+}
+
+QAbstractButton* Form1::letter(int letterIndex) const {
+    return Letter->button(letterIndex);
 }
 
 void Form1::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+    // Qt reads "[*]" in a title as the place of a modified-document mark, and "[*][*]" as
+    // the three characters themselves.
+    setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]"));
 }
 
 void Form1::setMaskedWord(const std::string& maskedWord) {
@@ -200,14 +236,6 @@ void Form1::hideLetter(int letterIndex) {
     letter(letterIndex)->hide();
 }
 
-void Form1::showLetter(int letterIndex) {
-    letter(letterIndex)->show();
-}
-
 void Form1::showPiece(int piece) {
     Hang->showPiece(piece);
-}
-
-void Form1::hidePiece(int piece) {
-    Hang->hidePiece(piece);
 }

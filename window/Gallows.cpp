@@ -63,19 +63,6 @@ void Gallows::describe() {
         QString("%1 of %2 pieces shown").arg(misses).arg(design::kPiecesShownByMisses));
 }
 
-QIcon Gallows::icon() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(pixels::from(design::kLetterFace));
-    QPainter painter(&pixmap);
-    // The drawing spans x 360 to 2160 and y 120 to 2640 twips; centred with a margin.
-    painter.scale(0.32, 0.32);
-    painter.translate(76, 8);
-    std::array<bool, design::kHang.size()> all;
-    all.fill(true);
-    paintPieces(painter, all);
-    return QIcon(pixmap);
-}
-
 void Gallows::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintPieces(painter, shown_);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QWidget>
 #include <array>
 
@@ -12,9 +11,6 @@ class Gallows final : public QWidget {
 
 public:
     explicit Gallows(QWidget* parent);
-
-    // The whole figure on a yellow key: the game's icon.
-    static QIcon icon();
 
     // Pieces are numbered 1 to 12.
     void showPiece(int piece);

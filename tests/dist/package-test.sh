@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build folder, unpacks it, checks that every file is
-# where a Linux desktop looks for it and passes its validator, and starts the unpacked game.
+# Builds the Debian package from the build folder, checks it as Debian's lintian does, unpacks
+# it, checks that every file is where a Linux desktop looks for it and passes its validator,
+# and starts the unpacked game.
 build=$(realpath "$1")
 game=/nonexistent  # set once the package is unpacked
 source "$(dirname "$0")/../window/xvfb-lib.sh"
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -13,15 +14,25 @@ done
 deb=$(ls "$work"/package/scaffle_*.deb)
 dpkg-deb -x "$deb" "$work/root"
 
+# Errors and warnings fail; what is left is told.
+lintian --info "$deb" >"$work/lintian.log" 2>&1 || true
+cat "$work/lintian.log"
+! grep -qE '^[EW]: ' "$work/lintian.log" || fail "lintian finds errors or warnings"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
     [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 
 root=$work/root/usr
-for file in bin/scaffle share/applications/scaffle.desktop \
-    share/icons/hicolor/scalable/apps/scaffle.svg \
-    share/metainfo/io.github.scaffle.Scaffle.metainfo.xml share/man/man6/scaffle.6 \
+for size in 16 24 32 48 64 128 256; do
+    [ "$(identify -format %wx%h "$root/share/icons/hicolor/${size}x$size/apps/scaffle.png")" = "${size}x$size" ] ||
+        fail "the package lacks a $size-pixel icon"
+done
+for file in games/scaffle share/applications/scaffle.desktop \
+    share/icons/hicolor/scalable/apps/scaffle.svg share/doc/scaffle/copyright \
+    share/doc/scaffle/changelog.gz share/metainfo/io.github.scaffle.Scaffle.metainfo.xml \
+    share/man/man6/scaffle.6.gz \
     share/scaffle/scaffle.scf share/scaffle/countries.scf \
     share/scaffle/fruit-and-vegetables.scf share/scaffle/musical-instruments.scf; do
     [ -f "$root/$file" ] || fail "the package lacks $file"
@@ -30,6 +41,6 @@ desktop-file-validate "$root/share/applications/scaffle.desktop" || fail "the de
 appstreamcli validate --no-net "$root/share/metainfo/io.github.scaffle.Scaffle.metainfo.xml" ||
     fail "the metainfo is not valid"
 
-game=$root/bin/scaffle
+game=$root/games/scaffle
 start_game "Scaffle! Category: Animals"
 echo "PASS: $(basename "$deb") unpacks, validates and starts; depends on: $depends"

@@ -21,8 +21,8 @@ int indexOf(char letter) {
 class Round : public testing::Test {
 protected:
     void start(std::string_view word) {
-        state.wordFilePath = folder.write("words.scf", "Test\n" + std::string(word) + "\n");
-        startoff(state, display, random);
+        startoff(state, display, random,
+                 folder.write("words.scf", "Test\n" + std::string(word) + "\n"));
         display.calls.clear();
     }
 

@@ -18,10 +18,9 @@ const float kLargestBelowOne = std::nextafter(1.0F, 0.0F);
 
 class RoundStart : public testing::Test {
 protected:
-    void startFrom(std::string_view text, float r = 0) {
-        state.wordFilePath = folder.write("words.scf", text);
+    void startFrom(std::string_view text, float r = 0, const char* name = "words.scf") {
         random.r = r;
-        startoff(state, display, random);
+        startoff(state, display, random, folder.write(name, text));
     }
 
     TempFolder folder;
@@ -58,8 +57,7 @@ TEST_F(RoundStart, picksEveryWordAndNoneOutsideTheList) {
 
 TEST_F(RoundStart, rereadsTheFileAtEveryStart) {
     startFrom("Animals\nOTTER\n");
-    folder.write("words.scf", "Birds\nWREN\n");
-    startoff(state, display, random);
+    startFrom("Birds\nWREN\n");
     EXPECT_EQ(state.category, "Birds");
     EXPECT_EQ(state.secretWord, U"WREN");
 }
@@ -79,16 +77,17 @@ TEST_F(RoundStart, leavesStateAndDisplayUntouchedWhenTheFileCannotGiveARound) {
     const GameState before = state;
 
     for (const char* text : {"", "Birds", "Birds\n\n\n"}) {
-        EXPECT_THROW(startFrom(text), WordFileError) << text;
+        EXPECT_THROW(startFrom(text, 0, "bad.scf"), WordFileError) << text;
     }
-    state.wordFilePath = (folder.path() / "gone.scf").string();
-    EXPECT_THROW(startoff(state, display, random), WordFileError);
+    EXPECT_THROW(startoff(state, display, random, (folder.path() / "gone.scf").string()),
+                 WordFileError);
 
     EXPECT_TRUE(display.calls.empty());
     EXPECT_EQ(state.category, before.category);
     EXPECT_EQ(state.secretWord, before.secretWord);
     EXPECT_EQ(state.slots, before.slots);
     EXPECT_EQ(state.missesLeft, 4);
+    EXPECT_EQ(state.wordFilePath, before.wordFilePath);
     EXPECT_EQ(state.wordList.word(1), "OTTER");
 }
 

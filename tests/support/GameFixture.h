@@ -27,7 +27,7 @@ public:
     }
     void start() { start(random); }
 
-    Form1& form() const { return *game->form(); }
+    Form1& form() const { return game->form(); }
     GameState& state() const { return game->state(); }
 
     void click(char letter) const {

@@ -13,9 +13,13 @@ using Pieces = std::vector<int>;
 
 const char* const kFilter = "Scaffle files (*.scf)|*.scf|Text files (*.txt)|*.txt|All files|*.*";
 
-void waitForReload(GameFixture& game, QPointer<Form1> old) {
+// The controls of the round that was won, gone once the reload has run.
+QPointer<QWidget> controls(GameFixture& game) {
+    return game.form().centralWidget();
+}
+
+void waitForReload(QPointer<QWidget> old) {
     QTRY_VERIFY_WITH_TIMEOUT(old.isNull(), 5000);
-    QVERIFY(game.game->form() != nullptr);
 }
 
 class FailingRandom final : public Random {
@@ -34,17 +38,23 @@ void FormEventsTest::aWinIsReportedThenReloadsWithTheTallyRaised() {
     game.form().move(40, 30);
     const QPoint place = game.form().pos();
 
+    const QWindow* window = game.form().windowHandle();
     for (const char letter : std::string("TZOE")) {
         game.click(letter);
     }
-    QPointer<Form1> old = &game.form();
+    QPointer<QWidget> old = controls(game);
     QCOMPARE(game.shownPieces(), (Pieces{1, 10, 11, 12}));
     game.click('R');
     QCOMPARE(game.host.messages, (Messages{{"You won! Wow!", "Winner!"}}));
     QCOMPARE(game.labelText("Label1"), "O T T E R");
     QCOMPARE(game.state().winsTally, 3);
+    // The finished round takes no more clicks: a miss there would count a second win.
+    game.click('Q');
+    QCOMPARE(game.host.messages.size(), 1U);
+    QCOMPARE(game.state().missesLeft, 8);
 
-    waitForReload(game, old);
+    waitForReload(old);
+    QCOMPARE(game.form().windowHandle(), window);
     QCOMPARE(game.labelText("WinTotal"), "Wins: 3");
     QCOMPARE(game.labelText("Label1"), "_ _ _ _ _");
     QCOMPARE(game.visibleLetters(), 26);
@@ -147,11 +157,11 @@ void FormEventsTest::aWinAfterOpeningKeepsTheOpenedFile() {
     game.host.answers.push_back(birds);
     game.form().findChild<QAction*>("mnuOH")->trigger();
 
-    QPointer<Form1> old = &game.form();
+    QPointer<QWidget> old = controls(game);
     for (const char letter : std::string("WREN")) {
         game.click(letter);
     }
-    waitForReload(game, old);
+    waitForReload(old);
     QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Birds");
     QCOMPARE(game.state().wordFilePath, birds);
     QCOMPARE(game.labelText("WinTotal"), "Wins: 1");
@@ -210,24 +220,39 @@ void FormEventsTest::aMissingDefaultFileStartsTheBuiltInListSilently() {
     QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Animals");
     QVERIFY(game.host.messages.empty());
     QVERIFY(game.state().wordList.count() >= 150);
-
-    // A word file that turns up later is not taken until it is opened.
-    game.writeDefault("Test\nOTTER\n");
-    QPointer<Form1> old = &game.form();
-    for (const char letter : std::string("ARDVK")) {  // AARDVARK, the first animal
-        game.click(letter);
-    }
-    waitForReload(game, old);
-    QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Animals");
 }
 
-void FormEventsTest::aBadDefaultFileIsReportedBeforeTheBuiltInList() {
+void FormEventsTest::everyLoadRereadsTheFileAndTellsOfABadOneOnce() {
     GameFixture game;
     game.writeDefault("");
     game.start();
-    QCOMPARE(game.host.messages,
-             (Messages{{"The word file C:/scaffle.scf cannot be used: it is empty.", "Scaffle!"}}));
+    const Messages emptyOnce{
+        {"The word file C:/scaffle.scf cannot be used: it is empty.", "Scaffle!"}};
+    QCOMPARE(game.host.messages, emptyOnce);
     QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Animals");
+
+    const auto win = [&game](const char* letters) {
+        QPointer<QWidget> old = controls(game);
+        for (const char* letter = letters; *letter != '\0'; ++letter) {
+            game.click(*letter);
+        }
+        waitForReload(old);
+    };
+    win("ARDVK");                             // AARDVARK, the first animal
+    QCOMPARE(game.host.messages.size(), 2U);  // the win, and the file not told of again
+    QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Animals");
+
+    game.writeDefault("Test\nOTTER\n");
+    win("ARDVK");
+    QCOMPARE(game.form().windowTitle(), "Scaffle! Category: Test");
+    QCOMPARE(game.state().wordFilePath, "C:/scaffle.scf");
+}
+
+void FormEventsTest::aCaptionIsShownExactlyAsTheCategoryHoldsIt() {
+    GameFixture game;
+    game.writeDefault("Notes [*] and [*][*]\nOTTER\n");
+    game.start();
+    QCOMPARE(game.form().windowHandle()->title(), "Scaffle! Category: Notes [*] and [*][*]");
 }
 
 void FormEventsTest::anUnexpectedFailureIsReportedAndEndsWithAnError() {

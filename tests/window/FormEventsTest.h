@@ -16,6 +16,7 @@ private Q_SLOTS:
     void cancellingTheOpenDialogChangesNothing();
     void aFileThatCannotGiveARoundLeavesTheRoundAsItWas();
     void aMissingDefaultFileStartsTheBuiltInListSilently();
-    void aBadDefaultFileIsReportedBeforeTheBuiltInList();
+    void everyLoadRereadsTheFileAndTellsOfABadOneOnce();
+    void aCaptionIsShownExactlyAsTheCategoryHoldsIt();
     void anUnexpectedFailureIsReportedAndEndsWithAnError();
 };

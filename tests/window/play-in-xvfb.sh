@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Plays the real game in a real X server with the mouse: a miss, a win and its reload, a
-# word file opened, a loss that ends the program, and Ctrl+X. Exits 77 (skipped) only where Xvfb cannot start.
+# Plays the real game in a real X server under a window manager, with the mouse: a miss, a
+# win and its reload, 25 wins in a row in the one window that never moves, a word file
+# opened, a loss that ends the program, and Ctrl+X. Exits 77 (skipped) only where Xvfb or
+# openbox cannot start.
 game=$(realpath "$1")
 source "$(dirname "$0")/xvfb-lib.sh"
 
 printf 'Test\r\nOTTER\r\n' >"$work/C:/scaffle.scf"
 start_game "Scaffle! Category: Test"
+window=$form
+frame=$(frame_of "$form")
 
 expect_pixel 253 80 $yellow "button Z"
 expect_pixel 104 72 $white "no post yet"
@@ -15,10 +19,37 @@ expect_pixel 104 72 $orange "the post, shown by the first miss"
 
 for letter in O T E R; do click "$letter"; done
 answer "Winner!" Escape
-find_game "Scaffle! Category: Test" "$form"
-expect_pixel 253 80 $yellow "button Z back after the reload"
+wait_pixel 253 80 $yellow "button Z back after the reload"
 expect_pixel 104 72 $white "the post gone after the reload"
 expect_pixel 90 176 $orange "the base, always shown"
+
+# Win after win: the same window, its frame exactly where it was.
+printf 'Test\r\nA\r\n' >"$work/one.scf"
+open_word_file "$work/one.scf"
+for win in $(seq 25); do
+    click_until_gone A
+    box=$(window_named "Winner!")
+    if ((win == 1)); then
+        # A click that comes as the box closes must not reach the finished round, where a
+        # miss would count a second win.
+        place=$(letter_place B)
+        xdotool windowfocus --sync "$box" key Return \
+            mousemove $((left + ${place%,*} + 4)) $((top + ${place#*,} + 4)) click 1
+        for _ in $(seq 20); do
+            [ -z "$(xdotool search --onlyvisible --name '^Winner!$' 2>/dev/null)" ] ||
+                fail "a click as the win box closed counted a second win"
+            sleep 0.05
+        done
+    else
+        xdotool windowfocus --sync "$box" key Return
+    fi
+    wait_pixel 113 2 $yellow "button A back after win $win"
+    find_game "Scaffle! Category: Test"
+    [ "$form" = "$window" ] || fail "win $win made a new window ($form, was $window)"
+    [ "$(frame_of "$form")" = "$frame" ] ||
+        fail "the frame is at $(frame_of "$form") after win $win, was at $frame"
+done
+echo "frame after 25 wins: $(frame_of "$form") (at the start: $frame)"
 
 printf 'Test\r\nOTTER\r\n' >"$work/other.scf"
 click Z
@@ -33,4 +64,4 @@ expect_end "the loss"
 start_game "Scaffle! Category: Test"
 xdotool windowfocus --sync "$form" key ctrl+x
 expect_end "Ctrl+X"
-echo "PASS: a miss, a win with its reload, a loss and Ctrl+X, in a real window"
+echo "PASS: a miss, 26 wins in one unmoving window, a loss and Ctrl+X, in a real window"

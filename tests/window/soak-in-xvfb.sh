@@ -38,9 +38,13 @@ for ((round = 1; round <= reloads; round++)); do
     fi
     click A
     answer "Winner!" Return
-    find_game "$caption" "$form"
     kill -0 "$game_pid" 2>/dev/null || fail "the game died at reload $round"
-    board=$(pixels "${points[@]}")
+    # The reload runs once the box is gone; within five seconds the board is the design's.
+    for _ in $(seq 50); do
+        board=$(pixels "${points[@]}")
+        [ "$board" = "$expected" ] && break
+        sleep 0.1
+    done
     [ "$board" = "$expected" ] || fail "the board after reload $round is not the design's"
     if ((round == 20)); then
         after20=$(resident)

@@ -1,14 +1,16 @@
-# Shared by the real-window tests: a private Xvfb, the game in a folder of its own, and
-# ways to find windows, click letters, answer message boxes and read pixels.
+# Shared by the real-window tests: a private Xvfb with a window manager, as on a player's
+# desktop, the game in a folder of its own, and ways to find windows, click letters, answer
+# message boxes and read pixels.
 # Sourcing scripts set: game (the executable). Every wait is bounded.
 set -euo pipefail
-for tool in Xvfb xdotool xwininfo import convert; do
+for tool in Xvfb openbox xdotool xwininfo xprop import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 work=$(mktemp -d)
 cleanup() {
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "${openbox_pid:-}" ] && kill "$openbox_pid" 2>/dev/null || true
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -23,15 +25,24 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 mkdir -p "$work/C:"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A frame changes what positions mean: every player's windows have one.
+HOME=$work openbox >"$work/openbox.log" 2>&1 &
+openbox_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
+    { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
 
-# Waits up to ten seconds for a shown window whose whole name is $1, other than window $2,
-# and prints its id.
+fail() { echo "FAIL: $*" >&2; import -window root /tmp/fail.png 2>/dev/null; exit 1; }
+
+# Waits up to ten seconds for a shown window whose whole name is $1, and prints its id.
 window_named() {
+    local id
     for _ in $(seq 1000); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-            [ "$id" != "${2:-}" ] && { echo "$id"; return; }
-        done
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.01
     done
     fail "no window named '$1'"
@@ -46,9 +57,17 @@ window_gone() {
     fail "the window named '$1' is still there"
 }
 
-# Finds the game's window named $1 (other than window $2) and the place of its client area.
+# The corner and size of the frame the window manager put around window $1: "x,y wxh".
+frame_of() {
+    local parent
+    parent=$(xwininfo -tree -id "$1" | awk '/Parent window id/{print $4}')
+    xwininfo -id "$parent" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} END{print x "," y " " w "x" h}'
+}
+
+# Finds the game's window named $1 and the place of its client area.
 find_game() {
-    form=$(window_named "$1" "${2:-}")
+    form=$(window_named "$1")
     eval "$(xwininfo -id "$form" | awk '/Absolute upper-left X/{print "left="$4} /Absolute upper-left Y/{print "wy="$4} /Width:/{print "width="$2} /Height:/{print "height="$2}')"
     [ "$width" = 311 ] || fail "the window is $width pixels wide, not 311"
     top=$((wy + height - 220))  # the client area lies under the menu bar

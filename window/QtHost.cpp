@@ -3,13 +3,29 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QStringList>
+
+namespace {
+
+// Room for a title bar's own buttons (close, maximise, minimise) and margins.
+constexpr int kTitleBarButtons = 120;
+
+}  // namespace
 
 void QtHost::message(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // A window manager shortens a title that is wider than its box ("W..." for "Winner!"):
+    // the box is made wide enough for the whole title, with room for the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth =
+            QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle());
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarButtons, 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -1,0 +1,112 @@
+#include "Icon.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+#include "Design.h"
+#include "Pixels.h"
+
+namespace {
+
+// The figure spans x 360 to 2160 and y 120 to 2640 twips.
+constexpr double kFigureCentreX = 1260;
+constexpr double kFigureCentreY = 1380;
+constexpr double kFigureHeight = 2520;
+constexpr double kFigureShare = 0.74;  // of the icon's height
+
+struct Stroke {
+    QPointF start;
+    QPointF end;
+    QColor colour;
+    double width;
+};
+
+struct Key {
+    QRectF rect;
+    double radius;
+    double edge;
+};
+
+Key keyFor(double size) {
+    const double edge = size / 16;
+    return {QRectF(edge / 2, edge / 2, size - edge, size - edge), size / 8, edge};
+}
+
+// Every piece of the gallows at the icon's scale. Thin pens are widened, so that the figure
+// still reads at 16 pixels.
+std::vector<Stroke> strokesFor(double size) {
+    const double scale = kFigureShare * size / kFigureHeight;
+    const auto place = [&](design::Point point) {
+        return QPointF(size / 2 + (point.x - kFigureCentreX) * scale,
+                       size / 2 + (point.y - kFigureCentreY) * scale);
+    };
+    std::vector<Stroke> strokes;
+    for (const design::Piece& piece : design::kHang) {
+        const double width = piece.penWidth * design::kTwipsPerPixel * scale;
+        strokes.push_back({place(piece.start), place(piece.end), pixels::from(piece.colour),
+                           std::max(width, size / 14)});
+    }
+    return strokes;
+}
+
+QString svgColour(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+}  // namespace
+
+QImage iconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Key key = keyFor(size);
+    painter.setPen(QPen(pixels::from(design::kLetterFace), key.edge));
+    painter.setBrush(pixels::from(design::kBackground));
+    painter.drawRoundedRect(key.rect, key.radius, key.radius);
+    for (const Stroke& stroke : strokesFor(size)) {
+        painter.setPen(QPen(stroke.colour, stroke.width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(stroke.start, stroke.end);
+    }
+    return image;
+}
+
+QIcon gameIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
+    }
+    return icon;
+}
+
+QString iconSvg() {
+    constexpr double size = 256;
+    const Key key = keyFor(size);
+    QString svg = QString(
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                      "viewBox=\"0 0 %1 %1\">\n"
+                      "  <rect x=\"%2\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\" "
+                      "fill=\"%5\" stroke=\"%6\" stroke-width=\"%7\"/>\n"
+                      "  <g stroke-linecap=\"round\">\n")
+                      .arg(size)
+                      .arg(key.rect.x())
+                      .arg(key.rect.width())
+                      .arg(key.radius)
+                      .arg(svgColour(pixels::from(design::kBackground)))
+                      .arg(svgColour(pixels::from(design::kLetterFace)))
+                      .arg(key.edge);
+    for (const Stroke& stroke : strokesFor(size)) {
+        svg += QString(
+                   "    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "
+                   "stroke-width=\"%6\"/>\n")
+                   .arg(stroke.start.x(), 0, 'f', 2)
+                   .arg(stroke.start.y(), 0, 'f', 2)
+                   .arg(stroke.end.x(), 0, 'f', 2)
+                   .arg(stroke.end.y(), 0, 'f', 2)
+                   .arg(svgColour(stroke.colour))
+                   .arg(stroke.width, 0, 'f', 2);
+    }
+    return svg + "  </g>\n</svg>\n";
+}
