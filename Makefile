@@ -1,14 +1,27 @@
-# Everything a fresh Debian 12 machine needs to build, test and play Scaffle.
-PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-liberation xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev \
-            dpkg-dev file desktop-file-utils appstream
+# A fresh Debian 12 machine gets what each target needs, and no more.
+# Building and playing: the compiler, CMake, Qt and the fonts.
+PLAY_PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins fonts-liberation
+# The suite: its test frameworks, a desktop to play in (X with a window manager, Wayland, the
+# accessibility bus) and the packaging checks.
+TEST_PACKAGES := libgtest-dev libgmock-dev xvfb openbox xdotool x11-utils imagemagick \
+                 weston qt6-wayland at-spi2-core python3-pyatspi dbus dpkg-dev file \
+                 desktop-file-utils appstream lintian
+BENCH_PACKAGES := libbenchmark-dev
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+PACKAGE_PACKAGES := dpkg-dev file
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps configure build run test test-sanitize fuzz bench package clean
+# The hardening a Debian package is built with (RELRO, BINDNOW, FORTIFY, the stack
+# protector; the compiler makes PIE by default), where dpkg-buildflags is installed.
+flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+.PHONY: deps-play deps-test deps-bench deps-fuzz deps-package build run test test-sanitize \
+        fuzz bench package clean
+
+# $(call install,PACKAGES): installs those of PACKAGES that are missing.
+define install
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -16,25 +29,46 @@ deps:
 	  if [ "$$(id -u)" -eq 0 ]; then sudo=; else sudo=sudo; fi; \
 	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y $$missing; \
 	fi
+endef
 
-configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+deps-play:
+	$(call install,$(PLAY_PACKAGES))
+deps-test: deps-play
+	$(call install,$(TEST_PACKAGES))
+deps-bench: deps-play
+	$(call install,$(BENCH_PACKAGES))
+deps-fuzz: deps-play
+	$(call install,$(FUZZ_PACKAGES))
+deps-package: deps-play
+	$(call install,$(PACKAGE_PACKAGES))
 
-build: configure
+# $(call configure,TESTS,BENCHMARKS): the build folder, with or without the suite and the
+# benchmarks.
+define configure
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(1) -DSCAFFLE_BENCHMARKS=$(2) \
+	  -DCMAKE_CXX_FLAGS="$(call flags,CPPFLAGS) $(call flags,CXXFLAGS)" -DCMAKE_CXX_FLAGS_RELEASE="-O3 -DNDEBUG" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(call flags,LDFLAGS)"
 	cmake --build $(BUILD) -j $(JOBS)
+endef
+
+build: deps-play
+	$(call configure,OFF,OFF)
 
 run: build
 	$(BUILD)/scaffle
 
-test: build
+test: deps-test
+	$(call configure,ON,OFF)
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
 
 # A Debian package of the game, in build/.
-package: build
+package: deps-package
+	$(call configure,OFF,OFF)
 	cd $(BUILD) && cpack -G DEB
 
 # Speed and memory against their targets; a verdict a line at the end.
-bench: build
+bench: deps-bench
+	$(call configure,OFF,ON)
 	@rm -f $(BUILD)/bench.log
 	for b in round_start_bench guess_bench window_bench; do \
 	  $(BUILD)/bench/$$b --benchmark_color=false | tee -a $(BUILD)/bench.log || exit 1; done
@@ -42,8 +76,8 @@ bench: build
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
-test-sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+test-sanitize: deps-test
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && QTEST_FUNCTION_TIMEOUT=120000 \
@@ -54,7 +88,7 @@ test-sanitize: deps
 
 # Feeds the rules arbitrary word files for FUZZ_SECONDS; what it finds lands in build-fuzz/.
 FUZZ_SECONDS := 60
-fuzz: deps
+fuzz: deps-fuzz
 	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-fuzz -j $(JOBS) --target word_file_fuzzer
 	mkdir -p build-fuzz/corpus
