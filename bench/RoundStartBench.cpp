@@ -1,9 +1,11 @@
 // Round start against the disk: the whole round start on word files of one thousand to ten
-// million words, next to reading the same bytes into memory with nothing else done.
+// million words, and on one of a million saved as UTF-16, next to reading the same bytes into
+// memory with nothing else done.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -26,27 +28,46 @@ public:
 
 const std::filesystem::path kFolder = std::filesystem::temp_directory_path() / "scaffle-bench";
 
-std::string wordFile(long words) {
-    const auto path = kFolder / ("words-" + std::to_string(words) + ".scf");
+enum class Saved { Ascii, Utf16 };
+
+// Eight-letter words, one a line, as a Windows editor saves them.
+std::string wordFile(long words, Saved saved) {
+    const bool utf16 = saved == Saved::Utf16;
+    const auto path =
+        kFolder / ("words-" + std::to_string(words) + (utf16 ? "-utf16" : "") + ".scf");
     if (!std::filesystem::exists(path)) {
         std::filesystem::create_directories(kFolder);
         std::mt19937 engine(7);
         std::uniform_int_distribution<int> letter('A', 'Z');
         std::ofstream out(path, std::ios::binary);
-        out << "Benchmark\r\n";
-        std::string word(8, 'A');
-        for (long i = 0; i < words; ++i) {
-            for (char& c : word) {
-                c = static_cast<char>(letter(engine));
+        const auto write = [&out, utf16](std::string_view text) {
+            for (const char c : text) {
+                out << c;
+                if (utf16) {
+                    out << '\0';
+                }
             }
-            out << word << "\r\n";
+        };
+        if (utf16) {
+            out << "\xFF\xFE";
+        }
+        write("Benchmark\r\n");
+        std::string line(8, 'A');
+        line += "\r\n";
+        for (long i = 0; i < words; ++i) {
+            std::generate_n(line.begin(), 8, [&] { return static_cast<char>(letter(engine)); });
+            write(line);
         }
     }
     return path.string();
 }
 
+std::string wordFile(const benchmark::State& state) {
+    return wordFile(state.range(0), static_cast<Saved>(state.range(1)));
+}
+
 void BareRead(benchmark::State& state) {
-    const std::string path = wordFile(state.range(0));
+    const std::string path = wordFile(state);
     for (auto _ : state) {
         std::ifstream in(path, std::ios::binary);
         std::string bytes(std::filesystem::file_size(path), '\0');
@@ -58,7 +79,7 @@ void BareRead(benchmark::State& state) {
 }
 
 void RoundStart(benchmark::State& state) {
-    const std::string path = wordFile(state.range(0));
+    const std::string path = wordFile(state);
     ClockRandom random;
     random.seedFromClock();
     Unseen display;
@@ -73,7 +94,10 @@ void RoundStart(benchmark::State& state) {
 
 // Every word count, repeated and compared by the medians: reading the disk is noisy.
 void wordCounts(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000);
+    for (const long words : {1'000L, 100'000L, 1'000'000L, 10'000'000L}) {
+        benchmark->Args({words, static_cast<long>(Saved::Ascii)});
+    }
+    benchmark->Args({1'000'000, static_cast<long>(Saved::Utf16)});
     benchmark->Unit(benchmark::kMillisecond)->Repetitions(5);
 }
 BENCHMARK(BareRead)->Apply(wordCounts);
@@ -102,20 +126,20 @@ int main(int argc, char** argv) {
     Summary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
 
-    for (const char* size : {"1000", "100000", "1000000", "10000000"}) {
-        const double bare = summary.nanoseconds["BareRead/" + std::string(size)];
-        const double round = summary.nanoseconds["RoundStart/" + std::string(size)];
-        std::printf("round start on %s words: %.2f ms, bare read %.2f ms, %.2fx\n", size,
+    const auto ratio = [&summary](const std::string& file) {
+        const double bare = summary.nanoseconds["BareRead/" + file];
+        const double round = summary.nanoseconds["RoundStart/" + file];
+        std::printf("round start on %s: %.2f ms, bare read %.2f ms, %.2fx\n", file.c_str(),
                     round / 1e6, bare / 1e6, round / bare);
+        return round / bare;
+    };
+    for (const char* words : {"1000", "100000"}) {
+        ratio(std::string(words) + "/0");
     }
-    for (const auto& [label, size] :
-         {std::pair{"round-start-1M", "1000000"}, std::pair{"round-start-10M", "10000000"}}) {
-        Summary::verdict(label,
-                         summary.nanoseconds["RoundStart/" + std::string(size)] /
-                             summary.nanoseconds["BareRead/" + std::string(size)],
-                         2.0, "x of bare read");
-    }
-    const std::string path = wordFile(10'000'000);
+    Summary::verdict("round-start-1M", ratio("1000000/0"), 2.0, "x of bare read");
+    Summary::verdict("round-start-10M", ratio("10000000/0"), 2.0, "x of bare read");
+    Summary::verdict("round-start-utf16-1M", ratio("1000000/1"), 3.0, "x of bare read");
+    const std::string path = wordFile(10'000'000, Saved::Ascii);
     const double mib = 1024.0 * 1024.0;
     const double fileSize = static_cast<double>(std::filesystem::file_size(path)) / mib;
     Summary::verdict("memory-10M", static_cast<double>(peakOfOneRound(path)) / mib,

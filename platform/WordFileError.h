@@ -1,23 +1,36 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
-// A word file that cannot give a round: which file, and why, in words a player can read.
-// The reason given for a path where there is no file at all.
-inline constexpr const char* kDoesNotExist = "it does not exist";
+// Why a word file cannot give a round.
+enum class Refusal {
+    DoesNotExist,
+    IsAFolder,
+    NotARegularFile,
+    TooLarge,
+    CannotOpen,     // with the system's error number
+    CannotExamine,  // with the system's error number
+    CannotRead,     // with the system's error number
+    Empty,
+    NotText,
+    QuoteNeverClosed,  // with the number of the field where the quote opens
+    NoWord,
+};
 
+// A word file that cannot give a round: which file, and why, in words a player can act on.
 class WordFileError : public std::runtime_error {
 public:
-    WordFileError(std::string path, std::string reason)
-        : std::runtime_error("The word file " + path + " cannot be used: " + reason + "."),
-          path_(std::move(path)),
-          reason_(std::move(reason)) {}
+    WordFileError(std::string path, Refusal refusal, std::size_t detail = 0);
 
+    // As it was given.
     const std::string& path() const { return path_; }
-    const std::string& reason() const { return reason_; }
+    Refusal refusal() const { return refusal_; }
+    std::string reason() const;
 
 private:
     std::string path_;
-    std::string reason_;
+    Refusal refusal_;
+    std::size_t detail_;
 };

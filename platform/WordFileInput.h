@@ -1,15 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // A word list is never this big; reading a larger file would only freeze the window.
 inline constexpr std::size_t kLargestWordFile = std::size_t{256} * 1024 * 1024;
 
-// Reads the whole word file at path as bytes, in one go, without ever blocking on a
-// file that is not a regular file. Throws WordFileError.
-std::string readWordFileBytes(const std::string& path);
-
-// The text of a word file as UTF-8: a valid UTF-8 file as it is, any other as Latin-1.
-// A byte order mark at the start is dropped.
-std::string wordFileText(std::string bytes);
+// Reads the whole word file at path as bytes, without ever blocking on a file that is not a
+// regular file. After each block it calls arrived, if given, with the bytes read so far,
+// so that they can be looked at while the newest are still in cache. Throws WordFileError.
+std::string readWordFileBytes(const std::string& path,
+                              const std::function<void(std::string_view)>& arrived = {});

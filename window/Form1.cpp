@@ -118,7 +118,7 @@ void Form1::Form_Load() {
     } catch (const WordFileError& error) {
         // A fresh install has no word file yet, and a file that stays bad is told of once.
         const bool freshInstall =
-            error.path() == kDefaultWordFile && error.reason() == kDoesNotExist;
+            error.path() == kDefaultWordFile && error.refusal() == Refusal::DoesNotExist;
         if (!freshInstall && error.what() != reportedAtLoad_) {
             reportedAtLoad_ = error.what();
             host_.message(error.what(), kProblemTitle);

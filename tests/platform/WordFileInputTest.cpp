@@ -73,20 +73,4 @@ TEST(ReadingWordFileBytes, refusesAFileTooLargeForAWordList) {
     EXPECT_EQ(reasonFor(path), "it is larger than 256 MiB");
 }
 
-TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
-    EXPECT_EQ(wordFileText("Caf\xC3\xA9\nOTTER"), "Caf\xC3\xA9\nOTTER");
-    EXPECT_EQ(wordFileText("Caf\xE9\nOTTER"), "Caf\xC3\xA9\nOTTER");
-    // A lone continuation byte, an overlong form and a surrogate are not UTF-8.
-    EXPECT_EQ(wordFileText("\x80"), "\xC2\x80");
-    EXPECT_EQ(wordFileText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
-    EXPECT_EQ(wordFileText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");
-}
-
-TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {
-    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"
-                           "Animals\nOTTER"),
-              "Animals\nOTTER");
-    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"), "");
-}
-
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,7 @@ std::string latin1ToUtf8(std::string_view bytes);
 std::u32string decodeUtf8(std::string_view utf8);
 
 std::string encodeUtf8(std::u32string_view characters);
+
+inline constexpr std::size_t kLongestUtf8 = 4;
+// Writes the character's UTF-8 sequence, at most kLongestUtf8 bytes, and gives its length.
+std::size_t writeUtf8(char32_t code, char* out);

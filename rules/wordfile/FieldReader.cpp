@@ -3,12 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace {
-
-constexpr std::string_view kDelimiters = ",\r\n";
-constexpr std::string_view kBlanks = " \t";
-
-}  // namespace
+#include "Delimiters.h"
 
 std::string_view FieldReader::next() {
     if (atEnd()) {
@@ -22,6 +17,7 @@ std::string_view FieldReader::next() {
         if (close == std::string_view::npos) {
             field = text_.substr(open);
             position_ = text_.size();
+            quoteLeftOpen_ = true;
             return field;
         }
         field = text_.substr(open, close - open);

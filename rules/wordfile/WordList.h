@@ -19,7 +19,9 @@ public:
     // naming path.
     static WordList fromText(std::string text, const std::string& path);
     // Takes a word file's bytes, in any encoding the game reads.
-    static WordList fromBytes(std::string bytes, const std::string& path);
+    static WordList fromBytes(std::string bytes, const std::string& path) {
+        return fromBytes(std::move(bytes), PlainWords(), path);
+    }
 
     std::string_view category() const {
         return std::string_view(text_).substr(categoryBegin_, categoryLength_);
@@ -29,8 +31,14 @@ public:
     std::string_view word(std::size_t number) const;
 
 private:
+    friend WordList readWordList(const std::string& path);
+
     // Finds the category and where the words begin.
     explicit WordList(std::string text);
+    // Takes bytes whose plain words were counted as far as they had arrived.
+    static WordList fromBytes(std::string bytes, PlainWords plain, const std::string& path);
+    bool takePlainWords(PlainWords plain);
+    void countFields();
     void check(const std::string& path) const;
 
     std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
@@ -40,6 +48,8 @@ private:
     std::size_t categoryLength_ = 0;
     std::size_t wordsBegin_ = 0;
     std::size_t count_ = 0;
+    // The number of the field where a quote opens that is never closed; 0 for none.
+    std::size_t openQuoteField_ = 0;
     std::optional<PlainWords> plain_;
 };
 

@@ -18,6 +18,8 @@ public:
 
     // The next field, a view into the text. Throws std::out_of_range at the end.
     std::string_view next();
+    // Whether the field last read opened a quote that the text never closes.
+    bool quoteLeftOpen() const { return quoteLeftOpen_; }
 
 private:
     void skipBlanks();
@@ -25,4 +27,5 @@ private:
 
     std::string_view text_;
     std::size_t position_ = 0;
+    bool quoteLeftOpen_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ struct Case {
     std::string_view text;
     Fields fields;
 };
+
+// What the test list shows of a case: its name, not its bytes.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FieldParsing : public testing::TestWithParam<Case> {};
 

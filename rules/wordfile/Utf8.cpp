@@ -24,14 +24,6 @@ bool isContinuation(unsigned char byte) {
 }  // namespace
 
 bool isValidUtf8(std::string_view bytes) {
-    // Most word files are plain ASCII: one pass that the compiler can vectorise settles it.
-    unsigned char highBits = 0;
-    for (const char byte : bytes) {
-        highBits |= static_cast<unsigned char>(byte);
-    }
-    if (highBits < 0x80) {
-        return true;
-    }
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -88,25 +80,35 @@ std::u32string decodeUtf8(std::string_view utf8) {
     return characters;
 }
 
+std::size_t writeUtf8(char32_t code, char* out) {
+    if (code < 0x80) {
+        out[0] = static_cast<char>(code);
+        return 1;
+    }
+    if (code < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (code >> 6));
+        out[1] = static_cast<char>(0x80 | (code & 0x3F));
+        return 2;
+    }
+    if (code < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (code >> 12));
+        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (code & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (code >> 18));
+    out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (code & 0x3F));
+    return 4;
+}
+
 std::string encodeUtf8(std::u32string_view characters) {
     std::string utf8;
     utf8.reserve(characters.size());
     for (const char32_t code : characters) {
-        if (code < 0x80) {
-            utf8 += static_cast<char>(code);
-        } else if (code < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (code >> 12));
-            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (code >> 18));
-            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        char sequence[kLongestUtf8];
+        utf8.append(sequence, writeUtf8(code, sequence));
     }
     return utf8;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// The word file's vector loops are written once, for vectors of 32 bytes, in functions marked
+// target_clones("avx2", "default"): the compiler makes one copy for machines with AVX2, where
+// such a vector is one register, and one for the others, where it is two SSE2 registers.
+// Vectors are handed around by reference: how one is passed by value differs between the two.
+using Lanes = unsigned char __attribute__((vector_size(32)));
+inline constexpr std::size_t kLanes = sizeof(Lanes);
+// Sixteen UTF-16 code units.
+using Units = std::uint16_t __attribute__((vector_size(32)));
+using HalfLanes = unsigned char __attribute__((vector_size(16)));
+
+template <typename Vector>
+void load(Vector& vector, const char* bytes) {
+    std::memcpy(&vector, bytes, sizeof vector);
+}

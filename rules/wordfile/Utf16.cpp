@@ -1,0 +1,73 @@
+#include "Utf16.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "Lanes.h"
+#include "Utf8.h"
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr std::size_t kUnitsInLanes = sizeof(Units) / 2;
+
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+__attribute__((target_clones("avx2", "default"))) std::string utf16ToUtf8(std::string_view bytes,
+                                                                          ByteOrder order) {
+    const bool big = order == ByteOrder::BigEndian;
+    const std::size_t units = bytes.size() / 2;
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return static_cast<char32_t>(big ? (first << 8) | second : (second << 8) | first);
+    };
+    // Room for the rest as ASCII is always kept, so most files need no more than this.
+    std::string utf8(units + kLongestUtf8, '\0');
+    std::size_t written = 0;
+    std::size_t i = 0;
+    while (i < units) {
+        if (i + kUnitsInLanes <= units) {
+            Units lanes;
+            load(lanes, bytes.data() + 2 * i);
+            if (big) {
+                lanes = (lanes << 8) | (lanes >> 8);
+            }
+            const Units past = lanes & 0xFF80;
+            std::uint64_t quarters[4];
+            std::memcpy(quarters, &past, sizeof quarters);
+            if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) == 0) {
+                const HalfLanes ascii = __builtin_convertvector(lanes, HalfLanes);
+                std::memcpy(utf8.data() + written, &ascii, sizeof ascii);
+                written += sizeof ascii;
+                i += kUnitsInLanes;
+                continue;
+            }
+        }
+        char32_t code = unitAt(i++);
+        if (isHighSurrogate(code) && i < units && isLowSurrogate(unitAt(i))) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i++) - 0xDC00);
+        } else if (isHighSurrogate(code) || isLowSurrogate(code)) {
+            code = kReplacement;
+        }
+        const std::size_t needed = written + kLongestUtf8 + (units - i);
+        if (needed > utf8.size()) {
+            utf8.resize(std::max(needed, 2 * utf8.size()));
+        }
+        written += writeUtf8(code, utf8.data() + written);
+    }
+    if (bytes.size() % 2 != 0) {
+        utf8.resize(std::max(utf8.size(), written + kLongestUtf8));
+        written += writeUtf8(kReplacement, utf8.data() + written);
+    }
+    utf8.resize(written);
+    return utf8;
+}

@@ -1,0 +1,104 @@
+#include "WordList.h"
+
+#include <stdexcept>
+
+#include "Encoding.h"
+#include "FieldReader.h"
+#include "WordFileError.h"
+#include "WordFileInput.h"
+
+WordList::WordList(std::string text) : text_(std::move(text)) {
+    if (text_.empty()) {
+        return;
+    }
+    FieldReader fields(text_);
+    const std::string_view category = fields.next();
+    categoryBegin_ = static_cast<std::size_t>(category.data() - text_.data());
+    categoryLength_ = category.size();
+    wordsBegin_ = text_.size() - fields.rest().size();
+    if (fields.quoteLeftOpen()) {
+        openQuoteField_ = 1;
+    }
+}
+
+bool WordList::takePlainWords(PlainWords plain) {
+    if (!plain.settle(text_, wordsBegin_)) {
+        return false;
+    }
+    count_ = plain.count();
+    plain_ = std::move(plain);
+    return true;
+}
+
+void WordList::countFields() {
+    FieldReader fields(words());
+    std::size_t field = 1;  // the category
+    while (!fields.atEnd()) {
+        ++field;
+        count_ += !fields.next().empty();
+    }
+    if (fields.quoteLeftOpen()) {
+        openQuoteField_ = field;
+    }
+}
+
+void WordList::check(const std::string& path) const {
+    if (text_.empty()) {
+        throw WordFileError(path, Refusal::Empty);
+    }
+    if (count_ == 0 && openQuoteField_ != 0) {
+        throw WordFileError(path, Refusal::QuoteNeverClosed, openQuoteField_);
+    }
+    if (count_ == 0) {
+        throw WordFileError(path, Refusal::NoWord);
+    }
+}
+
+WordList WordList::fromText(std::string text, const std::string& path) {
+    WordList list(std::move(text));
+    if (!list.takePlainWords(PlainWords())) {
+        list.countFields();
+    }
+    list.check(path);
+    return list;
+}
+
+WordList WordList::fromBytes(std::string bytes, PlainWords plain, const std::string& path) {
+    // Plain ASCII, the usual word file, is its own text, and counting its words finds that
+    // out on the way: such a file is read in one pass, and never decoded.
+    WordList list(std::move(bytes));
+    if (list.takePlainWords(std::move(plain)) && list.plain_->ascii() &&
+        isOwnText(std::string_view(list.text_).substr(0, list.wordsBegin_))) {
+        list.check(path);
+        return list;
+    }
+    std::optional<std::string> text = wordFileText(std::move(list.text_));
+    if (!text) {
+        throw WordFileError(path, Refusal::NotText);
+    }
+    return fromText(std::move(*text), path);
+}
+
+std::string_view WordList::word(std::size_t number) const {
+    if (number < 1 || number > count_) {
+        throw std::out_of_range("word " + std::to_string(number) + " of " + std::to_string(count_));
+    }
+    if (plain_) {
+        return plain_->word(text_, number);
+    }
+    std::size_t before = number - 1;
+    FieldReader fields(words());
+    for (;;) {
+        const std::string_view field = fields.next();
+        if (!field.empty() && before-- == 0) {
+            return field;
+        }
+    }
+}
+
+WordList readWordList(const std::string& path) {
+    PlainWords plain;
+    std::string bytes =
+        readWordFileBytes(path, [&plain](std::string_view soFar) { plain.countArrived(soFar); });
+    return WordList::fromBytes(std::move(bytes), std::move(plain), path);
+}

@@ -1,0 +1,56 @@
+#include "Encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+// UTF-16 little-endian bytes, with their mark, of code units below 256.
+std::string utf16(std::string_view latin1) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : latin1) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
+    EXPECT_EQ(wordFileText("Caf\xC3\xA9\nOTTER"), "Caf\xC3\xA9\nOTTER");
+    EXPECT_EQ(wordFileText("Caf\xE9\nOTTER"), "Caf\xC3\xA9\nOTTER");
+    // A lone continuation byte, an overlong form and a surrogate are not UTF-8.
+    EXPECT_EQ(wordFileText("\x80"), "\xC2\x80");
+    EXPECT_EQ(wordFileText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
+    EXPECT_EQ(wordFileText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");
+}
+
+TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {
+    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"
+                           "Animals\nOTTER"),
+              "Animals\nOTTER");
+    EXPECT_EQ(wordFileText("\xEF\xBB\xBF"), "");
+    EXPECT_EQ(wordFileText("A\xEF\xBB\xBF"), "A\xEF\xBB\xBF");
+}
+
+TEST(WordFileText, readsUtf16AcrossEveryKindOfCodeUnit) {
+    // Long enough that sixteen code units are taken at once, with a break in that run.
+    const std::string ascii = "Birds\r\nWREN,ROBIN,THRUSH,SPARROW\r\n";
+    EXPECT_EQ(wordFileText(utf16(ascii)), ascii);
+    EXPECT_EQ(wordFileText(utf16(ascii + "CR\xC8ME" + ascii)), ascii + "CR\xC3\x88ME" + ascii);
+    // A pair of surrogates is one character; one alone, or an odd last byte, is replaced.
+    EXPECT_EQ(wordFileText("\xFE\xFF\xD8\x3D\xDE\x00\x00Z"s), "\xF0\x9F\x98\x80Z");
+    EXPECT_EQ(wordFileText("\xFF\xFE\x00\xD8Z\x00\x00\xDC"s), "\xEF\xBF\xBDZ\xEF\xBF\xBD");
+    EXPECT_EQ(wordFileText("\xFF\xFEZ\x00Y"s), "Z\xEF\xBF\xBD");
+}
+
+TEST(WordFileText, endsAtTheEndOfFileMarkAndRefusesNul) {
+    EXPECT_EQ(wordFileText("A\nB\x1A\xE9\0\0"s), "A\nB");
+    EXPECT_EQ(wordFileText(utf16("A\nB\x1A\xE9")), "A\nB");
+    EXPECT_EQ(wordFileText("A\nB\0"s), std::nullopt);
+    EXPECT_EQ(wordFileText(utf16("A\0B"s)), std::nullopt);
+}
+
+}  // namespace
