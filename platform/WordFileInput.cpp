@@ -24,7 +24,7 @@ private:
 };
 
 // Small enough to be still in cache when whoever looks at the bytes gets them.
-constexpr std::size_t kReadBlock = std::size_t{256} * 1024;
+constexpr std::size_t kReadBlock = std::size_t{512} * 1024;
 
 }  // namespace
 

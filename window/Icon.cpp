@@ -1,5 +1,6 @@
 #include "Icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
@@ -54,6 +55,26 @@ QString svgColour(const QColor& colour) {
     return colour.name(QColor::HexRgb);
 }
 
+// Draws each size only when it is asked for: a window is shown before its icon is needed,
+// and on a desktop that shows no window icons it never is.
+class GameIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawImage(rect, iconImage(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(iconImage(std::min(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : kIconSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new GameIconEngine; }
+};
+
 }  // namespace
 
 QImage iconImage(int size) {
@@ -73,11 +94,7 @@ QImage iconImage(int size) {
 }
 
 QIcon gameIcon() {
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
-    }
-    return icon;
+    return QIcon(new GameIconEngine);
 }
 
 QString iconSvg() {

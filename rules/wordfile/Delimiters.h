@@ -8,5 +8,11 @@ inline constexpr std::string_view kDelimiters = ",\r\n";
 inline constexpr std::string_view kBlanks = " \t";
 
 constexpr bool isDelimiter(char c) {
-    return kDelimiters.find(c) != std::string_view::npos;
+    // A loop the compiler unrolls into three comparisons; find() would not be.
+    for (const char delimiter : kDelimiters) {
+        if (c == delimiter) {
+            return true;
+        }
+    }
+    return false;
 }

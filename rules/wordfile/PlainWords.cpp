@@ -1,6 +1,7 @@
 #include "PlainWords.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Delimiters.h"
 #include "Lanes.h"
@@ -20,6 +21,13 @@ void markDelimiters(Lanes& marks, const Lanes& c) {
     for (const char delimiter : kDelimiters) {
         marks |= Lanes(c == static_cast<unsigned char>(delimiter));
     }
+}
+
+// The lanes of now, each moved up by one, with the last lane of before first: for each
+// character, what stands just before it.
+template <std::size_t... Lane>
+void shiftIn(Lanes& shifted, const Lanes& before, const Lanes& now, std::index_sequence<Lane...>) {
+    shifted = __builtin_shufflevector(before, now, (Lane + kLanes - 1)...);
 }
 
 struct Scan {
@@ -43,6 +51,11 @@ __attribute__((target_clones("avx2", "default"))) Scan scan(std::string_view tex
     if (i == 0 && i < end) {
         take(i++);
     }
+    // The delimiters of the characters before the vector; only the last one is asked.
+    Lanes lastDelimiters{};
+    if (i < end) {
+        lastDelimiters[kLanes - 1] = isDelimiter(p[i - 1]) ? 0xFF : 0;
+    }
     while (i + kLanes <= end) {
         // Counted in bytes, so added up before any lane can overflow.
         Lanes starts{};
@@ -50,16 +63,15 @@ __attribute__((target_clones("avx2", "default"))) Scan scan(std::string_view tex
         Lanes high{};
         for (int round = 0; round < 255 && i + kLanes <= end; ++round, i += kLanes) {
             Lanes c;
-            Lanes before;
             load(c, p + i);
-            load(before, p + i - 1);
             Lanes delimiter;
-            Lanes delimiterBefore;
             markDelimiters(delimiter, c);
-            markDelimiters(delimiterBefore, before);
+            Lanes delimiterBefore;
+            shiftIn(delimiterBefore, lastDelimiters, delimiter, std::make_index_sequence<kLanes>());
             starts -= delimiterBefore & ~delimiter;
             special |= Lanes(c < ',') & ~delimiter;
             high |= c;
+            lastDelimiters = delimiter;
         }
         for (std::size_t lane = 0; lane < kLanes; ++lane) {
             result.starts += starts[lane];

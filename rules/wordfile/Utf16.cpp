@@ -10,6 +10,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::size_t kUnitsInLanes = sizeof(Units) / 2;
+constexpr std::size_t kRun = 16 * kUnitsInLanes;
 
 bool isHighSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -35,34 +36,41 @@ __attribute__((target_clones("avx2", "default"))) std::string utf16ToUtf8(std::s
     std::size_t written = 0;
     std::size_t i = 0;
     while (i < units) {
-        if (i + kUnitsInLanes <= units) {
-            Units lanes;
-            load(lanes, bytes.data() + 2 * i);
-            if (big) {
-                lanes = (lanes << 8) | (lanes >> 8);
+        // A run of code units is taken as ASCII, and taken again one by one if it was not.
+        if (i + kRun <= units) {
+            Units seen{};
+            for (std::size_t k = 0; k < kRun; k += kUnitsInLanes) {
+                Units lanes;
+                load(lanes, bytes.data() + 2 * (i + k));
+                if (big) {
+                    lanes = (lanes << 8) | (lanes >> 8);
+                }
+                seen |= lanes;
+                const HalfLanes ascii = __builtin_convertvector(lanes, HalfLanes);
+                std::memcpy(utf8.data() + written + k, &ascii, sizeof ascii);
             }
-            const Units past = lanes & 0xFF80;
+            const Units past = seen & 0xFF80;
             std::uint64_t quarters[4];
             std::memcpy(quarters, &past, sizeof quarters);
             if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) == 0) {
-                const HalfLanes ascii = __builtin_convertvector(lanes, HalfLanes);
-                std::memcpy(utf8.data() + written, &ascii, sizeof ascii);
-                written += sizeof ascii;
-                i += kUnitsInLanes;
+                written += kRun;
+                i += kRun;
                 continue;
             }
         }
-        char32_t code = unitAt(i++);
-        if (isHighSurrogate(code) && i < units && isLowSurrogate(unitAt(i))) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i++) - 0xDC00);
-        } else if (isHighSurrogate(code) || isLowSurrogate(code)) {
-            code = kReplacement;
+        for (const std::size_t runEnd = std::min(i + kRun, units); i < runEnd;) {
+            char32_t code = unitAt(i++);
+            if (isHighSurrogate(code) && i < units && isLowSurrogate(unitAt(i))) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i++) - 0xDC00);
+            } else if (isHighSurrogate(code) || isLowSurrogate(code)) {
+                code = kReplacement;
+            }
+            const std::size_t needed = written + kLongestUtf8 + (units - i);
+            if (needed > utf8.size()) {
+                utf8.resize(std::max(needed, 2 * utf8.size()));
+            }
+            written += writeUtf8(code, utf8.data() + written);
         }
-        const std::size_t needed = written + kLongestUtf8 + (units - i);
-        if (needed > utf8.size()) {
-            utf8.resize(std::max(needed, 2 * utf8.size()));
-        }
-        written += writeUtf8(code, utf8.data() + written);
     }
     if (bytes.size() % 2 != 0) {
         utf8.resize(std::max(utf8.size(), written + kLongestUtf8));

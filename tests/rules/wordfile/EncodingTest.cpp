@@ -36,8 +36,12 @@ TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {
 }
 
 TEST(WordFileText, readsUtf16AcrossEveryKindOfCodeUnit) {
-    // Long enough that sixteen code units are taken at once, with a break in that run.
-    const std::string ascii = "Birds\r\nWREN,ROBIN,THRUSH,SPARROW\r\n";
+    // Long enough that a run of code units is taken at once, and one is broken by a letter
+    // past ASCII.
+    std::string ascii = "Birds\r\n";
+    for (int i = 0; i < 20; ++i) {
+        ascii += "WREN,ROBIN,THRUSH,SPARROW\r\n";
+    }
     EXPECT_EQ(wordFileText(utf16(ascii)), ascii);
     EXPECT_EQ(wordFileText(utf16(ascii + "CR\xC8ME" + ascii)), ascii + "CR\xC3\x88ME" + ascii);
     // A pair of surrogates is one character; one alone, or an odd last byte, is replaced.
