@@ -23,11 +23,12 @@ void markDelimiters(Lanes& marks, const Lanes& c) {
     }
 }
 
-// The lanes of now, each moved up by one, with the last lane of before first: for each
+// The lanes of now, each moved up by one, with the last lane of last first: for each
 // character, what stands just before it.
 template <std::size_t... Lane>
-void shiftIn(Lanes& shifted, const Lanes& before, const Lanes& now, std::index_sequence<Lane...>) {
-    shifted = __builtin_shufflevector(before, now, (Lane + kLanes - 1)...);
+void shiftIn(Lanes& out, const Lanes& last, const Lanes& now,
+             std::index_sequence<Lane...> /*lanes*/) {
+    out = __builtin_shufflevector(last, now, (Lane + kLanes - 1)...);
 }
 
 struct Scan {
@@ -44,7 +45,7 @@ __attribute__((target_clones("avx2", "default"))) Scan scan(std::string_view tex
     const char* const p = text.data();
     std::size_t i = begin;
     const auto take = [&](std::size_t at) {
-        result.starts += !isDelimiter(p[at]) && (at == 0 || isDelimiter(p[at - 1]));
+        result.starts += !isDelimiter(p[at]) && (at == 0 || isDelimiter(p[at - 1])) ? 1 : 0;
         result.special |= isSpecial(p[at]);
         result.ascii &= static_cast<unsigned char>(p[at]) < 0x80;
     };

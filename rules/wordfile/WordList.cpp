@@ -35,7 +35,7 @@ void WordList::countFields() {
     std::size_t field = 1;  // the category
     while (!fields.atEnd()) {
         ++field;
-        count_ += !fields.next().empty();
+        count_ += fields.next().empty() ? 0 : 1;
     }
     if (fields.quoteLeftOpen()) {
         openQuoteField_ = field;
