@@ -20,10 +20,9 @@ bool isLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-}  // namespace
-
-__attribute__((target_clones("avx2", "default"))) std::string utf16ToUtf8(std::string_view bytes,
-                                                                          ByteOrder order) {
+// Kept inside this file: a function with clones must be declared with them everywhere.
+__attribute__((target_clones("avx2", "default"))) std::string decode(std::string_view bytes,
+                                                                     ByteOrder order) {
     const bool big = order == ByteOrder::BigEndian;
     const std::size_t units = bytes.size() / 2;
     const auto unitAt = [&](std::size_t i) {
@@ -78,4 +77,10 @@ __attribute__((target_clones("avx2", "default"))) std::string utf16ToUtf8(std::s
     }
     utf8.resize(written);
     return utf8;
+}
+
+}  // namespace
+
+std::string utf16ToUtf8(std::string_view bytes, ByteOrder order) {
+    return decode(bytes, order);
 }
