@@ -10,7 +10,7 @@ WordList builtInWords() {
         throw std::runtime_error("the built-in word list is missing from the game");
     }
     try {
-        return WordList::fromBytes(file.readAll().toStdString(), "scaffle.scf");
+        return WordList::fromBytes(file.readAll().toStdString(), ":/scaffle.scf");
     } catch (const WordFileError& error) {
         // No file of the player's: the path would only mislead.
         throw std::runtime_error("the built-in word list cannot be used: " + error.reason());
