@@ -23,8 +23,8 @@ void markDelimiters(Lanes& marks, const Lanes& c) {
     }
 }
 
-// The lanes of now, each moved up by one, with the last lane of last first: for each
-// character, what stands just before it.
+// Every lane of now moved up by one, the first filled from the last lane of last: for each
+// character, the one just before it.
 template <std::size_t... Lane>
 void shiftIn(Lanes& out, const Lanes& last, const Lanes& now,
              std::index_sequence<Lane...> /*lanes*/) {
