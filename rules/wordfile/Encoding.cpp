@@ -1,7 +1,5 @@
 #include "Encoding.h"
 
-#include <cstdint>
-
 #include "Lanes.h"
 #include "Utf16.h"
 #include "Utf8.h"
@@ -24,9 +22,7 @@ __attribute__((target_clones("avx2", "default"))) std::size_t findMark(std::stri
             load(c, text.data() + i + k);
             marks |= Lanes(c == 0) | Lanes(c == static_cast<unsigned char>(kEndOfFileMark));
         }
-        std::uint64_t quarters[4];
-        std::memcpy(quarters, &marks, sizeof quarters);
-        if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) != 0) {
+        if (anyLane(marks)) {
             break;
         }
     }

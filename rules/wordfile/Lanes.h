@@ -18,3 +18,15 @@ template <typename Vector>
 void load(Vector& vector, const char* bytes) {
     std::memcpy(&vector, bytes, sizeof vector);
 }
+
+// Whether any lane of the vector is not zero.
+template <typename Vector>
+bool anyLane(const Vector& vector) {
+    std::uint64_t quarters[sizeof vector / sizeof(std::uint64_t)];
+    std::memcpy(quarters, &vector, sizeof quarters);
+    std::uint64_t any = 0;
+    for (const std::uint64_t quarter : quarters) {
+        any |= quarter;
+    }
+    return any != 0;
+}

@@ -1,7 +1,6 @@
 #include "Utf16.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "Lanes.h"
 #include "Utf8.h"
@@ -48,10 +47,7 @@ __attribute__((target_clones("avx2", "default"))) std::string decode(std::string
                 const HalfLanes ascii = __builtin_convertvector(lanes, HalfLanes);
                 std::memcpy(utf8.data() + written + k, &ascii, sizeof ascii);
             }
-            const Units past = seen & 0xFF80;
-            std::uint64_t quarters[4];
-            std::memcpy(quarters, &past, sizeof quarters);
-            if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) == 0) {
+            if (!anyLane(Units(seen & 0xFF80))) {
                 written += kRun;
                 i += kRun;
                 continue;
