@@ -86,14 +86,17 @@ test-sanitize: deps-test
 	  UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
-# Feeds the rules arbitrary word files for FUZZ_SECONDS; what it finds lands in build-fuzz/.
+# Feeds the rules arbitrary word files for FUZZ_SECONDS, then the word-file reader as many
+# seconds more, whole and block by block; what they find lands in build-fuzz/.
 FUZZ_SECONDS := 60
 fuzz: deps-fuzz
 	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-fuzz -j $(JOBS) --target word_file_fuzzer
-	mkdir -p build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus build-fuzz/blocks-corpus
 	build-fuzz/word_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+	build-fuzz/blocks_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
+	  -artifact_prefix=build-fuzz/blocks- build-fuzz/blocks-corpus fuzz/blocks-corpus
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz

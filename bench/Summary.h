@@ -2,7 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +22,12 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if ((run.run_type == Run::RT_Iteration || median) && !run.error_occurred) {
                 const std::string& args = run.run_name.args;
-                nanoseconds[run.run_name.function_name + (args.empty() ? "" : "/" + args)] =
+                const std::string name =
+                    run.run_name.function_name + (args.empty() ? "" : "/" + args);
+                if (const auto ratio = run.counters.find("ratio"); ratio != run.counters.end()) {
+                    ratios[name] = ratio->second;
+                }
+                nanoseconds[name] =
                     run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMillisecond   ? 1e6
                                                  : run.time_unit == benchmark::kMicrosecond ? 1e3
                                                                                             : 1.0);
@@ -34,4 +42,30 @@ public:
     }
 
     std::map<std::string, double> nanoseconds;
+    // The median ratio of each benchmark that compares two things by interleave.
+    std::map<std::string, double> ratios;
 };
+
+// The seconds that f takes.
+inline double secondsOf(const std::function<void()>& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Runs a and b in turn, A B A B ..., once each per iteration, so that both meet the machine in
+// the same moments; each gives the seconds of its own part. Keeps the median of the pairwise
+// ratios a / b, shown as the counter "ratio". Register with UseManualTime().
+inline void interleave(benchmark::State& state, const std::function<double()>& a,
+                       const std::function<double()>& b) {
+    std::vector<double> ratios;
+    for (auto _ : state) {
+        const double first = a();
+        const double second = b();
+        ratios.push_back(first / second);
+        state.SetIterationTime(first + second);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    const double median = ratios[ratios.size() / 2];
+    state.counters["ratio"] = median;
+}

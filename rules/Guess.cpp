@@ -3,13 +3,13 @@
 #include <limits>
 
 #include "Reveal.h"
+#include "RoundTexts.h"
 
 Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
     const char letter = static_cast<char>('A' + letterIndex);
     display.hideLetter(letterIndex);
 
-    std::string maskedWord;
-    const Revealed revealed = reveal(state.secretWord, state.slots, letter, maskedWord);
+    const Revealed revealed = reveal(state.secretWord, state.slots, letter);
     if (revealed.matches == 0) {
         display.showPiece(kMissesPerRound + 1 - state.missesLeft);
         --state.missesLeft;
@@ -17,7 +17,7 @@ Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
             return Outcome::Lost;
         }
     }
-    display.setMaskedWord(maskedWord);
+    display.setMaskedWord(maskedWordText(state.slots));
     // An underscore in the word counts as revealed from the start: its slot already holds one.
     return revealed.positions == state.secretWord.size() ? Outcome::Won : Outcome::Continue;
 }

@@ -9,6 +9,6 @@ struct Revealed {
     std::size_t positions;  // positions whose slot now equals the word's character
 };
 
-// Sets to letter every slot where the word holds it, and writes the masked word text of
-// the slots that result; one pass, so that a guess on a long word stays quick.
-Revealed reveal(std::u32string_view word, std::string& slots, char letter, std::string& maskedWord);
+// Sets to letter every slot where the word holds it; one pass, so that a guess on a long word
+// stays quick.
+Revealed reveal(std::u32string_view word, std::string& slots, char letter);

@@ -10,3 +10,6 @@ std::string captionText(std::string_view category);
 std::string maskedWordText(std::string_view slots);
 
 std::string winsText(std::int16_t winsTally);
+
+// The secret word as it was read from the word file.
+std::string secretWordText(std::u32string_view secretWord);

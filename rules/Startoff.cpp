@@ -1,5 +1,6 @@
 #include "Startoff.h"
 
+#include "ReadWordList.h"
 #include "RoundTexts.h"
 #include "Utf8.h"
 

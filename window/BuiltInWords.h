@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string_view>
+
 #include "WordList.h"
 
-// The word list compiled into the game, for when no word file can give a round.
+// The word file data/scaffle.scf, compiled into the game, for when no word file can give a
+// round.
+std::string_view builtInWordFile();
 WordList builtInWords();

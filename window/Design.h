@@ -100,6 +100,5 @@ inline constexpr std::array<Piece, 12> kHang{{
     {{1560, 2040}, {2160, 2640}, kOrange, 4},  // 11 base, right slant
     {{960, 2640}, {2160, 2640}, kOrange, 4},   // 12 base, ground line
 }};
-inline constexpr int kPiecesShownByMisses = 9;
 
 }  // namespace design

@@ -12,7 +12,7 @@ constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
 // Where the first NUL or end-of-file mark stands; the size when there is none.
-__attribute__((target_clones("avx2", "default"))) std::size_t findMark(std::string_view text) {
+CLONED_FOR_AVX2 std::size_t findMark(std::string_view text) {
     constexpr std::size_t kStride = 8 * kLanes;
     std::size_t i = 0;
     for (; i + kStride <= text.size(); i += kStride) {

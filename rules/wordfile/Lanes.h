@@ -5,9 +5,17 @@
 #include <cstring>
 
 // The word file's vector loops are written once, for vectors of 32 bytes, in functions marked
-// target_clones("avx2", "default"): the compiler makes one copy for machines with AVX2, where
-// such a vector is one register, and one for the others, where it is two SSE2 registers.
-// Vectors are handed around by reference: how one is passed by value differs between the two.
+// CLONED_FOR_AVX2: the compiler makes one copy for machines with AVX2, where such a vector is
+// one register, and one for the others, where it is two SSE2 registers. Vectors are handed
+// around by reference: how one is passed by value differs between the two.
+// The choice between the copies is made when the program is loaded, through an ifunc, which
+// only ELF systems have; a Windows program keeps the copy that runs everywhere.
+#if defined(__ELF__)
+#define CLONED_FOR_AVX2 __attribute__((target_clones("avx2", "default")))
+#else
+#define CLONED_FOR_AVX2
+#endif
+
 using Lanes = unsigned char __attribute__((vector_size(32)));
 inline constexpr std::size_t kLanes = sizeof(Lanes);
 // Sixteen UTF-16 code units.

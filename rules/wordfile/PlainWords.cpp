@@ -39,8 +39,7 @@ struct Scan {
 
 // Word starts in text[begin, end): characters that are no delimiter after one that is, or at
 // the start of the text; and whether a special character or one past ASCII stands there.
-__attribute__((target_clones("avx2", "default"))) Scan scan(std::string_view text,
-                                                            std::size_t begin, std::size_t end) {
+CLONED_FOR_AVX2 Scan scan(std::string_view text, std::size_t begin, std::size_t end) {
     Scan result;
     const char* const p = text.data();
     std::size_t i = begin;

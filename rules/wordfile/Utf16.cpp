@@ -20,8 +20,7 @@ bool isLowSurrogate(char32_t unit) {
 }
 
 // Kept inside this file: a function with clones must be declared with them everywhere.
-__attribute__((target_clones("avx2", "default"))) std::string decode(std::string_view bytes,
-                                                                     ByteOrder order) {
+CLONED_FOR_AVX2 std::string decode(std::string_view bytes, ByteOrder order) {
     const bool big = order == ByteOrder::BigEndian;
     const std::size_t units = bytes.size() / 2;
     const auto unitAt = [&](std::size_t i) {

@@ -4,8 +4,7 @@
 
 #include "Encoding.h"
 #include "FieldReader.h"
-#include "WordFileError.h"
-#include "WordFileInput.h"
+#include "FormatError.h"
 
 WordList::WordList(std::string text) : text_(std::move(text)) {
     if (text_.empty()) {
@@ -42,41 +41,41 @@ void WordList::countFields() {
     }
 }
 
-void WordList::check(const std::string& path) const {
+void WordList::check() const {
     if (text_.empty()) {
-        throw WordFileError(path, Refusal::Empty);
+        throw FormatError(FormatRefusal::Empty);
     }
     if (count_ == 0 && openQuoteField_ != 0) {
-        throw WordFileError(path, Refusal::QuoteNeverClosed, openQuoteField_);
+        throw FormatError(FormatRefusal::QuoteNeverClosed, openQuoteField_);
     }
     if (count_ == 0) {
-        throw WordFileError(path, Refusal::NoWord);
+        throw FormatError(FormatRefusal::NoWord);
     }
 }
 
-WordList WordList::fromText(std::string text, const std::string& path) {
+WordList WordList::fromText(std::string text) {
     WordList list(std::move(text));
     if (!list.takePlainWords(PlainWords())) {
         list.countFields();
     }
-    list.check(path);
+    list.check();
     return list;
 }
 
-WordList WordList::fromBytes(std::string bytes, PlainWords plain, const std::string& path) {
+WordList WordList::fromBytes(std::string bytes, PlainWords plain) {
     // Plain ASCII, the usual word file, is its own text, and counting its words finds that
     // out on the way: such a file is read in one pass, and never decoded.
     WordList list(std::move(bytes));
     if (list.takePlainWords(std::move(plain)) && list.plain_->ascii() &&
         isOwnText(std::string_view(list.text_).substr(0, list.wordsBegin_))) {
-        list.check(path);
+        list.check();
         return list;
     }
     std::optional<std::string> text = wordFileText(std::move(list.text_));
     if (!text) {
-        throw WordFileError(path, Refusal::NotText);
+        throw FormatError(FormatRefusal::NotText);
     }
-    return fromText(std::move(*text), path);
+    return fromText(std::move(*text));
 }
 
 std::string_view WordList::word(std::size_t number) const {
@@ -94,11 +93,4 @@ std::string_view WordList::word(std::size_t number) const {
             return field;
         }
     }
-}
-
-WordList readWordList(const std::string& path) {
-    PlainWords plain;
-    std::string bytes =
-        readWordFileBytes(path, [&plain](std::string_view soFar) { plain.countArrived(soFar); });
-    return WordList::fromBytes(std::move(bytes), std::move(plain), path);
 }

@@ -15,13 +15,11 @@ class WordList {
 public:
     WordList() = default;
 
-    // Takes a word file's UTF-8 text. A file that cannot give a round throws WordFileError
-    // naming path.
-    static WordList fromText(std::string text, const std::string& path);
-    // Takes a word file's bytes, in any encoding the game reads.
-    static WordList fromBytes(std::string bytes, const std::string& path) {
-        return fromBytes(std::move(bytes), PlainWords(), path);
-    }
+    // Takes a word file's UTF-8 text. Text that cannot give a round throws FormatError.
+    static WordList fromText(std::string text);
+    // Takes a word file's bytes, in any encoding the game reads, whose plain words were
+    // counted as far as they had arrived. Throws FormatError.
+    static WordList fromBytes(std::string bytes, PlainWords plain = {});
 
     std::string_view category() const {
         return std::string_view(text_).substr(categoryBegin_, categoryLength_);
@@ -31,15 +29,11 @@ public:
     std::string_view word(std::size_t number) const;
 
 private:
-    friend WordList readWordList(const std::string& path);
-
     // Finds the category and where the words begin.
     explicit WordList(std::string text);
-    // Takes bytes whose plain words were counted as far as they had arrived.
-    static WordList fromBytes(std::string bytes, PlainWords plain, const std::string& path);
     bool takePlainWords(PlainWords plain);
     void countFields();
-    void check(const std::string& path) const;
+    void check() const;
 
     std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
 
@@ -52,6 +46,3 @@ private:
     std::size_t openQuoteField_ = 0;
     std::optional<PlainWords> plain_;
 };
-
-// Reads, decodes and checks the word file at path. Throws WordFileError.
-WordList readWordList(const std::string& path);

@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "ChosenRandom.h"
-#include "DisplayRecorder.h"
+#include "RecordingWindow.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
 #include "TempFolder.h"
@@ -30,7 +30,7 @@ protected:
 
     TempFolder folder;
     GameState state;
-    DisplayRecorder display;
+    RecordingWindow display;
     ChosenRandom random;
 };
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "ChosenRandom.h"
-#include "DisplayRecorder.h"
+#include "RecordingWindow.h"
 #include "TempFolder.h"
 #include "Utf8.h"
 #include "WordFileError.h"
@@ -25,7 +25,7 @@ protected:
 
     TempFolder folder;
     GameState state;
-    DisplayRecorder display;
+    RecordingWindow display;
     ChosenRandom random;
 };
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Host.h"
 
-// Answers the open dialog from a queue (cancelling when it runs dry) and keeps every
-// message and every end of the program.
+// Answers the open dialog from a queue (cancelling when it runs dry), keeps every message and
+// every end of the program, and keeps the tasks put off until after an event for the test to
+// run when it chooses.
 class FakeHost final : public Host {
 public:
     struct Message {
@@ -19,6 +21,9 @@ public:
 
     void message(const std::string& text, const std::string& title) override {
         messages.push_back({text, title});
+        if (onMessage) {
+            onMessage();
+        }
     }
     std::optional<std::string> chooseWordFile(const std::string& filter) override {
         filters.push_back(filter);
@@ -30,9 +35,22 @@ public:
         return answer;
     }
     void end(int status) override { ends.push_back(status); }
+    void afterThisEvent(std::function<void()> task) override { later.push_back(std::move(task)); }
+
+    // Runs the tasks put off so far, as the event loop would once the event is over.
+    void finishEvent() {
+        while (!later.empty()) {
+            const std::function<void()> task = std::move(later.front());
+            later.pop_front();
+            task();
+        }
+    }
 
     std::vector<Message> messages;
+    // Runs while a message is up, as the player would see it.
+    std::function<void()> onMessage;
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> filters;
     std::vector<int> ends;
+    std::deque<std::function<void()>> later;
 };

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "ChosenRandom.h"
+#include "FormatError.h"
 #include "Guess.h"
+#include "RecordingWindow.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
-#include "WordFileError.h"
 
 // Plays one round from arbitrary bytes, checking the game's invariants after every step;
 // a broken one aborts. The bytes are: how many guesses (one byte), the random number (three
@@ -20,32 +22,6 @@ inline void require(bool condition) {
         std::abort();
     }
 }
-
-class KeptDisplay final : public GameDisplay {
-public:
-    void setCaption(const std::string& text) override { caption = text; }
-    void setMaskedWord(const std::string& text) override { maskedWord = text; }
-    void setWinsText(const std::string& text) override { wins = text; }
-    void hideLetter(int letterIndex) override { require(letterIndex >= 0 && letterIndex < 26); }
-    void showPiece(int piece) override {
-        require(piece == ++piecesShown && piece >= 1 && piece <= kMissesPerRound);
-    }
-
-    std::string caption;
-    std::string maskedWord;
-    std::string wins;
-    int piecesShown = 0;
-};
-
-class GivenRandom final : public Random {
-public:
-    explicit GivenRandom(float r) : r_(r) {}
-    void seedFromClock() override {}
-    float next() override { return r_; }
-
-private:
-    float r_;
-};
 
 inline bool allRevealed(const GameState& state) {
     for (std::size_t i = 0; i < state.slots.size(); ++i) {
@@ -68,13 +44,13 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
 
     WordList words;
     try {
-        words = WordList::fromBytes(std::move(bytes), "fuzzed.scf");
-    } catch (const WordFileError&) {
+        words = WordList::fromBytes(std::move(bytes));
+    } catch (const FormatError&) {
         return;
     }
     GameState state;
-    KeptDisplay display;
-    GivenRandom random(static_cast<float>(bits) * 0x1p-24F);
+    RecordingWindow display;
+    ChosenRandom random(static_cast<float>(bits) * 0x1p-24F);
     startRound(state, display, random, std::move(words));
     require(display.caption == captionText(state.category));
     require(display.maskedWord == maskedWordText(state.slots));
@@ -86,7 +62,9 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
         const Outcome outcome = guessLetter(state, display, guess % 26);
         require(state.missesLeft >= 0 && state.missesLeft <= kMissesPerRound);
         require(state.missesLeft == missesBefore || state.missesLeft == missesBefore - 1);
-        require(display.piecesShown == kMissesPerRound - state.missesLeft);
+        // The pieces of the misses so far, in order, and no other.
+        const auto misses = static_cast<std::size_t>(kMissesPerRound - state.missesLeft);
+        require(display.piecesShown.to_ulong() == (1UL << misses) - 1);
         require((outcome == Outcome::Lost) == (state.missesLeft == 0));
         if (outcome != Outcome::Lost) {
             require(display.maskedWord == maskedWordText(state.slots));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FormatError.h"
+#include "ReadWordList.h"
 #include "TempFolder.h"
 #include "WordFileError.h"
 
@@ -17,22 +19,21 @@ std::vector<std::string> wordsOf(const WordList& list) {
 
 std::string reasonFor(std::string text) {
     try {
-        WordList::fromText(std::move(text), "words.scf");
-    } catch (const WordFileError& error) {
-        EXPECT_EQ(error.path(), "words.scf");
-        return error.reason();
+        WordList::fromText(std::move(text));
+    } catch (const FormatError& error) {
+        return error.what();
     }
     return "no error";
 }
 
 TEST(WordList, takesTheCategoryFirstAndEveryFurtherFieldAsAWord) {
-    const auto list = WordList::fromText("Animals\r\nOTTER\r\nZEBRA,LION\r\n", "words.scf");
+    const auto list = WordList::fromText("Animals\r\nOTTER\r\nZEBRA,LION\r\n");
     EXPECT_EQ(list.category(), "Animals");
     EXPECT_EQ(wordsOf(list), (std::vector<std::string>{"OTTER", "ZEBRA", "LION"}));
 }
 
 TEST(WordList, skipsEmptyFieldsSoNoEmptyWordCanBePicked) {
-    const auto list = WordList::fromText("Animals\n\nOTTER\n,,\n  \nZEBRA\n\n", "words.scf");
+    const auto list = WordList::fromText("Animals\n\nOTTER\n,,\n  \nZEBRA\n\n");
     EXPECT_EQ(wordsOf(list), (std::vector<std::string>{"OTTER", "ZEBRA"}));
 }
 
@@ -88,19 +89,19 @@ TEST(WordList, readsFilesAsTheirEditorsSavedThem) {
     for (const SavedFile& file : files) {
         SCOPED_TRACE(file.name);
         try {
-            const WordList list = WordList::fromBytes(file.bytes, "words.scf");
+            const WordList list = WordList::fromBytes(file.bytes);
             EXPECT_EQ(list.category(), file.category);
             ASSERT_EQ(list.count(), 1U);
             EXPECT_EQ(list.word(1), file.word);
-        } catch (const WordFileError& error) {
-            EXPECT_EQ(error.reason(), file.refusal);
+        } catch (const FormatError& error) {
+            EXPECT_EQ(error.what(), file.refusal);
         }
     }
 }
 
 TEST(WordList, survivesBeingMovedWithAShortText) {
     // The words are kept as places in the text, so a move must not leave them behind.
-    auto list = WordList::fromText("A\nB", "words.scf");
+    auto list = WordList::fromText("A\nB");
     WordList moved = std::move(list);
     EXPECT_EQ(moved.word(1), "B");
 }
@@ -137,7 +138,6 @@ TEST(ReadingAWordList, readsFromDiskAndNamesTheFileInItsErrors) {
         FAIL() << "an empty file gave a word list";
     } catch (const WordFileError& error) {
         EXPECT_EQ(error.path(), empty);
-        EXPECT_EQ(error.reason(), "it is empty");
         EXPECT_EQ(std::string(error.what()),
                   "The word file " + empty + " cannot be used: it is empty.");
     }

@@ -9,6 +9,7 @@ public:
     void message(const std::string& text, const std::string& title) override;
     std::optional<std::string> chooseWordFile(const std::string& filter) override;
     void end(int status) override;
+    void afterThisEvent(std::function<void()> task) override;
 };
 
 // The open dialog's filter in Qt's form: "Scaffle files (*.scf)|*.scf|All files|*.*" becomes

@@ -42,6 +42,11 @@ void QtHost::end(int status) {
     QCoreApplication::exit(status);
 }
 
+void QtHost::afterThisEvent(std::function<void()> task) {
+    // Queued calls run in the event loop, once the event that asked for them is handled.
+    QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+}
+
 QString qtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList entries;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
-// The host's modal services and the program's end, replaceable in tests by answers chosen
-// beforehand.
+// What the window asks of its host: the modal boxes, the program's end, and a task put off
+// until the event being handled is over. Tests answer it with choices made beforehand.
 class Host {
 public:
     virtual ~Host() = default;
@@ -14,4 +15,6 @@ public:
     virtual std::optional<std::string> chooseWordFile(const std::string& filter) = 0;
     // No further event of the game runs after this.
     virtual void end(int status) = 0;
+    // Runs task once the current event has been handled, never inside it.
+    virtual void afterThisEvent(std::function<void()> task) = 0;
 };

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "GameState.h"
 #include "Pixels.h"
 
 namespace {
@@ -37,8 +38,7 @@ Gallows::Gallows(QWidget* parent) : QWidget(parent) {
     setAccessibleName("Gallows");
     setGeometry(0, 0, pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (int piece = design::kPiecesShownByMisses + 1; piece <= int(design::kHang.size());
-         ++piece) {
+    for (int piece = kMissesPerRound + 1; piece <= int(design::kHang.size()); ++piece) {
         shown_.at(piece - 1) = true;
     }
     describe();
@@ -57,10 +57,8 @@ void Gallows::hidePiece(int piece) {
 }
 
 void Gallows::describe() {
-    const auto misses =
-        std::count(shown_.begin(), shown_.begin() + design::kPiecesShownByMisses, true);
-    setAccessibleDescription(
-        QString("%1 of %2 pieces shown").arg(misses).arg(design::kPiecesShownByMisses));
+    const auto misses = std::count(shown_.begin(), shown_.begin() + kMissesPerRound, true);
+    setAccessibleDescription(QString("%1 of %2 pieces shown").arg(misses).arg(kMissesPerRound));
 }
 
 void Gallows::paintEvent(QPaintEvent*) {

@@ -49,7 +49,7 @@ void FormDesignTest::aLoadShowsTheFreshRoundOnAFixedWhiteWindow() {
     GameFixture game;
     game.writeDefault("Test\nOTTER\n");
     game.start();
-    Form1& form = game.form();
+    QtForm1& form = game.form();
 
     QCOMPARE(form.windowTitle(), "Scaffle! Category: Test");
     QCOMPARE(game.labelText("Label1"), "_ _ _ _ _");

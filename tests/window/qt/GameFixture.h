@@ -8,9 +8,8 @@
 
 #include "ChosenRandom.h"
 #include "FakeHost.h"
-#include "Form1.h"
 #include "Gallows.h"
-#include "Game.h"
+#include "QtForm1.h"
 #include "TempFolder.h"
 
 // A game played in a folder of its own, where the default word file is C:/scaffle.scf.
@@ -21,14 +20,13 @@ public:
 
     void writeDefault(std::string_view text) { folder.write("C:/scaffle.scf", text); }
 
-    void start(Random& random) {
-        game = std::make_unique<Game>(host, random);
-        game->start();
+    void start() {
+        window = std::make_unique<QtForm1>(host, random);
+        window->start();
     }
-    void start() { start(random); }
 
-    Form1& form() const { return game->form(); }
-    GameState& state() const { return game->state(); }
+    QtForm1& form() const { return *window; }
+    const GameState& state() const { return window->state(); }
 
     void click(char letter) const {
         QTest::mouseClick(form().letter(letter - 'A'), Qt::LeftButton);
@@ -57,5 +55,5 @@ public:
     TempFolder folder;
     FakeHost host;
     ChosenRandom random;
-    std::unique_ptr<Game> game;
+    std::unique_ptr<QtForm1> window;
 };

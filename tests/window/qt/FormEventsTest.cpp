@@ -1,0 +1,74 @@
+#include "FormEventsTest.h"
+
+#include <QPointer>
+
+#include "GameFixture.h"
+
+void FormEventsTest::aReloadRebuildsTheControlsInTheSameWindowInPlace() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    game.form().move(40, 30);
+    const QPoint place = game.form().pos();
+    const QWindow* window = game.form().windowHandle();
+    for (const char letter : std::string("TZOER")) {
+        game.click(letter);
+    }
+    QCOMPARE(game.host.messages.back().title, "Winner!");
+    QPointer<QWidget> old = game.form().centralWidget();
+    game.host.finishEvent();
+    QTRY_VERIFY_WITH_TIMEOUT(old.isNull(), 5000);
+
+    QCOMPARE(game.form().windowHandle(), window);
+    QCOMPARE(game.form().pos(), place);
+    QCOMPARE(game.labelText("WinTotal"), "Wins: 1");
+    QCOMPARE(game.labelText("Label1"), "_ _ _ _ _");
+    QCOMPARE(game.visibleLetters(), 26);
+    QCOMPARE(game.shownPieces(), (std::vector<int>{10, 11, 12}));
+    QVERIFY(game.form().letter(0)->hasFocus());
+}
+
+void FormEventsTest::shortcutsRunTheFileCommandsAndLettersDoNothing() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    QtForm1& form = game.form();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    QTest::keyClick(&form, Qt::Key_T);
+    QTest::keyClick(&form, Qt::Key_O, Qt::ShiftModifier);
+    QCOMPARE(game.visibleLetters(), 26);
+    QCOMPARE(game.labelText("Label1"), "_ _ _ _ _");
+
+    // Space activates the letter that has the focus, as on any button.
+    form.letter('T' - 'A')->setFocus();
+    QTest::keyClick(form.letter('T' - 'A'), Qt::Key_Space);
+    QCOMPARE(game.labelText("Label1"), "_ T T _ _");
+
+    QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(game.host.messages.size(), 1U);
+    QCOMPARE(game.host.messages[0].title, "About Scaffle!");
+
+    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(game.host.filters.size(), 1U);
+
+    QVERIFY(game.host.ends.empty());
+    QTest::keyClick(&form, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(game.host.ends, std::vector<int>{0});
+}
+
+void FormEventsTest::aCaptionIsShownExactlyAsTheCategoryHoldsIt() {
+    GameFixture game;
+    game.writeDefault("Notes [*] and [*][*]\nOTTER\n");
+    game.start();
+    QCOMPARE(game.form().windowHandle()->title(), "Scaffle! Category: Notes [*] and [*][*]");
+}
+
+void FormEventsTest::aHugeMaskedWordIsPainted() {
+    GameFixture game;
+    game.writeDefault("Huge\n" + std::string(100'000, 'A') + "\n");
+    game.start();
+    QCOMPARE(game.labelText("Label1").size(), 199'999);
+    game.form().grab();  // the label paints what fits of it
+}

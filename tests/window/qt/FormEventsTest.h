@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+// What the Qt controls do with the player's input: clicks, keys, the reload in place.
+class FormEventsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aReloadRebuildsTheControlsInTheSameWindowInPlace();
+    void shortcutsRunTheFileCommandsAndLettersDoNothing();
+    void aCaptionIsShownExactlyAsTheCategoryHoldsIt();
+    void aHugeMaskedWordIsPainted();
+};

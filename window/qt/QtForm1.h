@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "Controls.h"
+#include "Form1.h"
+
+class Gallows;
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+
+// The game's window in Qt: the design's controls, whose events go to Form1. A reload builds
+// the controls afresh inside the same top-level window, so the player's window never moves.
+class QtForm1 final : public QMainWindow, public Controls {
+public:
+    QtForm1(Host& host, Random& random);
+
+    // Loads the window and shows it, as at the program's start.
+    void start();
+
+    void setCaption(const std::string& caption) override;
+    void setMaskedWord(const std::string& maskedWord) override;
+    void setWinsText(const std::string& winsText) override;
+    void hideLetter(int letterIndex) override;
+    void showPiece(int piece) override;
+    void buildKeyboard() override;
+    void showLetter(int letterIndex) override;
+    void hidePiece(int piece) override;
+    void rebuild() override;
+    void focusLetter(int letterIndex) override;
+
+    QAbstractButton* letter(int letterIndex) const;
+    const Gallows& hang() const { return *Hang; }
+    const GameState& state() const { return form_.state(); }
+
+private:
+    void buildMenu();
+
+    Form1 form_;
+    QButtonGroup* Letter = nullptr;
+    Gallows* Hang = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* WinTotal = nullptr;
+};
