@@ -9,15 +9,20 @@ TEST_PACKAGES := libgtest-dev libgmock-dev xvfb openbox xdotool x11-utils imagem
 BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file
+# Windows: the cross compiler, and Wine with a desktop to play the program in.
+WINDOWS_PACKAGES := mingw-w64 g++-mingw-w64-x86-64-posix
+WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick
 BUILD := build
+WINDOWS_BUILD := build-windows
+WINE := /usr/lib/wine/wine64
 JOBS := $(shell nproc)
 
 # The hardening a Debian package is built with (RELRO, BINDNOW, FORTIFY, the stack
 # protector; the compiler makes PIE by default), where dpkg-buildflags is installed.
 flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 
-.PHONY: deps-play deps-test deps-bench deps-fuzz deps-package build run test test-sanitize \
-        fuzz bench package clean
+.PHONY: deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
+        build run test test-sanitize fuzz bench package windows test-windows bench-windows clean
 
 # $(call install,PACKAGES): installs those of PACKAGES that are missing.
 define install
@@ -41,6 +46,10 @@ deps-fuzz: deps-play
 	$(call install,$(FUZZ_PACKAGES))
 deps-package: deps-play
 	$(call install,$(PACKAGE_PACKAGES))
+deps-windows: deps-play
+	$(call install,$(WINDOWS_PACKAGES))
+deps-test-windows: deps-windows
+	$(call install,$(WINE_PACKAGES))
 
 # $(call configure,TESTS,BENCHMARKS): the build folder, with or without the suite and the
 # benchmarks.
@@ -98,5 +107,34 @@ fuzz: deps-fuzz
 	build-fuzz/blocks_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
 	  -artifact_prefix=build-fuzz/blocks- build-fuzz/blocks-corpus fuzz/blocks-corpus
 
+# $(call configure-windows,TESTS): the Windows build folder, cross-compiled; its icon is drawn
+# by the game's icon code, built for Linux in a folder of its own.
+define configure-windows
+	cmake -S . -B $(WINDOWS_BUILD)/icon -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(WINDOWS_BUILD)/icon -j $(JOBS) --target windows_icon
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=$(1) \
+	  -DSCAFFLE_WINDOWS_ICON=$(CURDIR)/$(WINDOWS_BUILD)/icon/dist/scaffle.ico \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+endef
+
+# build-windows/scaffle.exe and the zip for Windows players.
+windows: deps-windows
+	$(call configure-windows,OFF)
+	cmake --build $(WINDOWS_BUILD) --target windows_zip
+
+# The Windows program's tests, and the program itself played, under Wine in a fresh prefix.
+test-windows: deps-test-windows
+	$(call configure-windows,ON)
+	rm -rf $(WINDOWS_BUILD)/wineprefix
+	cd $(WINDOWS_BUILD) && WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wineprefix WINEDEBUG=-all \
+	  ctest --output-on-failure --timeout 300
+
+# From the start to the mapped window under Wine, the game's against a bare Win32 window's.
+bench-windows: deps-test-windows
+	$(call configure-windows,ON)
+	bash bench/windows-start.sh $(WINDOWS_BUILD)
+
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD)

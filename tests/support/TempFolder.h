@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -10,8 +10,12 @@
 class TempFolder {
 public:
     TempFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "scaffle-XXXXXX").string();
-        path_ = ::mkdtemp(name.data());
+        std::random_device seed;
+        std::mt19937_64 chance(seed());
+        do {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("scaffle-" + std::to_string(chance() % 1'000'000'000));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
     TempFolder(const TempFolder&) = delete;

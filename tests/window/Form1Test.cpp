@@ -21,7 +21,11 @@ const char* const kFilter = "Scaffle files (*.scf)|*.scf|Text files (*.txt)|*.tx
 class Game : public testing::Test {
 protected:
     Game() { std::filesystem::current_path(folder.path()); }
-    ~Game() override { std::filesystem::current_path(std::filesystem::temp_directory_path()); }
+    ~Game() override {
+        // On Windows the default file is no file of the folder's, but the root of drive C:'s.
+        std::filesystem::remove(folder.path() / "C:/scaffle.scf");
+        std::filesystem::current_path(std::filesystem::temp_directory_path());
+    }
 
     void writeDefault(std::string_view text) { folder.write("C:/scaffle.scf", text); }
     void start(std::string_view text) {

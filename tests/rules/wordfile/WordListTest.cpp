@@ -75,6 +75,8 @@ TEST(WordList, readsFilesAsTheirEditorsSavedThem) {
          "Caf\xE9\nLATTE\n",
          "Caf\xC3\xA9", "LATTE", ""},
         {"end-of-file mark", "Animals\r\nOTTER\r\n\x1A", "Animals", "OTTER", ""},
+        {"a million empty lines", "Blank" + std::string(1'000'000, '\n') + "WORD\n", "Blank",
+         "WORD", ""},
         {"end-of-file mark, then junk", "Animals\nOTTER\x1A\0\xFFZEBRA"s, "Animals", "OTTER", ""},
         {"end-of-file mark in the category", "Ani\x1Amals\nOTTER", "", "",
          "it holds a category but no word"},

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Plays the Windows program under Wine in a real X server with a window manager: the default
+# word file in the root of drive C:, five wins in a row in one window that never moves, the
+# open dialog with a typed path and with Escape, About, a refused default file that gives the
+# built-in list after its box, a loss that ends the program, and Ctrl+X. WINEPREFIX must
+# name a prefix of the test run's own. Screenshots of each step go to $2 when given.
+exe=$(realpath "$1")
+shots=${2:-}
+source "$(dirname "$0")/../qt/xvfb-lib.sh"
+command -v /usr/lib/wine/wine64 >/dev/null || { echo "SKIP: Wine is not installed"; exit 77; }
+: "${WINEPREFIX:?must name a prefix of this test run}"
+export WINEDEBUG=-all
+game=$work/scaffle-under-wine
+printf '#!/bin/sh\nexec /usr/lib/wine/wine64 %q\n' "$exe" >"$game"
+chmod +x "$game"
+/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
+drive_c=$WINEPREFIX/drive_c
+
+shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
+# Wine's boxes: the window manager may not give them the focus, so it is given.
+answer_box() { xdotool windowfocus --sync "$(window_named "$1")" key "$2"; }
+windows_path() { echo "Z:$1" | tr / '\\'; }
+# Types a path into Windows' open dialog, or presses Escape there when given none.
+open_dialog() {
+    xdotool windowfocus --sync "$form" key ctrl+o
+    local dialog
+    dialog=$(window_named "Open")
+    shot "open-dialog"
+    if [ -n "${1:-}" ]; then
+        xdotool windowfocus --sync "$dialog" type "$(windows_path "$1")"
+        xdotool key Return
+    else
+        xdotool windowfocus --sync "$dialog" key Escape
+    fi
+    window_gone "Open"
+}
+
+printf 'Test\r\nOTTER\r\n' >"$drive_c/scaffle.scf"
+start_game "Scaffle! Category: Test"
+window=$form
+frame=$(frame_of "$form")
+shot "start"
+expect_pixel 253 80 $yellow "button Z"
+click Z
+expect_pixel 253 80 $white "button Z hidden after its guess"
+expect_pixel 104 72 $orange "the post, shown by the first miss"
+shot "first-miss"
+
+for win in $(seq 5); do
+    for letter in O T E R; do click_until_gone "$letter"; done
+    [ "$win" = 1 ] && shot "win-box"
+    answer_box "Winner!" Return
+    wait_pixel 253 80 $yellow "button Z back after win $win"
+    find_game "Scaffle! Category: Test"
+    [ "$form" = "$window" ] || fail "win $win made a new window ($form, was $window)"
+    [ "$(frame_of "$form")" = "$frame" ] ||
+        fail "the frame is at $(frame_of "$form") after win $win, was at $frame"
+done
+expect_pixel 104 72 $white "the post gone after the reload"
+shot "after-five-wins"
+
+click Z
+open_dialog ""
+expect_pixel 104 72 $orange "the round goes on after a cancelled open"
+printf 'Birds\r\nWREN\r\n' >"$work/birds.scf"
+open_dialog "$work/birds.scf"
+find_game "Scaffle! Category: Birds"
+wait_pixel 253 80 $yellow "button Z back, the board cleared by the open command"
+shot "birds"
+
+xdotool windowfocus --sync "$form" key ctrl+a
+answer_box "About Scaffle!" Return
+window_gone "About Scaffle!"
+
+for letter in A B C D F G H I; do click_until_gone "$letter"; done
+click J
+shot "loss-box"
+answer_box "Try Again!" Return
+expect_end "the loss"
+
+# A default file that cannot give a round: told of, then the built-in animals.
+: >"$drive_c/scaffle.scf"
+(cd "$work" && exec "$game") &
+game_pid=$!
+: "$(window_named "Scaffle!")"  # called apart, its failed searches would end the script
+shot "refused-default"
+answer_box "Scaffle!" Return
+find_game "Scaffle! Category: Animals"
+shot "built-in"
+xdotool windowfocus --sync "$form" key ctrl+x
+expect_end "Ctrl+X"
+echo "PASS: a miss, five wins in one unmoving window, the open dialog, About, a loss, the built-in list and Ctrl+X, under Wine"

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <bitset>
+
+#include "Controls.h"
+#include "Design.h"
+#include "Form1.h"
+
+// The game's window in Win32: the design's controls, whose events go to Form1. A reload
+// builds the controls afresh inside the same top-level window, so the window never moves.
+class Win32Form1 final : public Controls {
+public:
+    Win32Form1(HINSTANCE instance, Host& host, Random& random);
+    ~Win32Form1() override;
+    Win32Form1(const Win32Form1&) = delete;
+    Win32Form1& operator=(const Win32Form1&) = delete;
+
+    // Loads the window and shows it, then runs its events until the program ends.
+    int run(int show);
+
+    void setCaption(const std::string& caption) override;
+    void setMaskedWord(const std::string& maskedWord) override;
+    void setWinsText(const std::string& winsText) override;
+    void hideLetter(int letterIndex) override;
+    void showPiece(int piece) override;
+    void buildKeyboard() override;
+    void showLetter(int letterIndex) override;
+    void hidePiece(int piece) override;
+    void rebuild() override;
+    void focusLetter(int letterIndex) override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void command(int id);
+    HWND createLetter(int letterIndex);
+    void placeLetter(int letterIndex, int left, int top);
+    void paintGallows(HDC dc) const;
+    void drawLetter(const DRAWITEMSTRUCT& item) const;
+    HBRUSH labelColours(HWND label, HDC dc) const;
+    // Fonts, sizes and places for the screen's dots per inch.
+    void fitTo(UINT dpi);
+    int pixels(int twips) const;
+    RECT pixels(design::Rect rect) const;
+
+    HINSTANCE instance_;
+    Form1 form_;
+    HWND window_ = nullptr;
+    HACCEL shortcuts_ = nullptr;
+    std::array<HWND, design::kLetterCount> Letter{};
+    std::array<POINT, design::kLetterCount> letterPlaces_{};  // in twips
+    HWND Label1 = nullptr;
+    HWND WinTotal = nullptr;
+    std::bitset<design::kHang.size()> Hang;  // the pieces shown
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    HFONT letterFont_ = nullptr;
+    HFONT label1Font_ = nullptr;
+    HFONT winTotalFont_ = nullptr;
+    HBRUSH letterFace_;
+    HBRUSH label1Background_;
+};

@@ -1,0 +1,17 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "Random.h"
+#include "Win32Form1.h"
+#include "Win32Host.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
+    // The game has no command line: it plays the same whatever it is started with.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32Host host(instance);
+    ClockRandom random;
+    Win32Form1 window(instance, host, random);
+    return window.run(show);
+}
