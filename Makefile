@@ -107,13 +107,13 @@ fuzz: deps-fuzz
 	build-fuzz/blocks_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
 	  -artifact_prefix=build-fuzz/blocks- build-fuzz/blocks-corpus fuzz/blocks-corpus
 
-# $(call configure-windows,TESTS): the Windows build folder, cross-compiled; its icon is drawn
+# $(call configure-windows,TESTS[,BENCHMARKS]): the Windows build folder, cross-compiled; its icon is drawn
 # by the game's icon code, built for Linux in a folder of its own.
 define configure-windows
 	cmake -S . -B $(WINDOWS_BUILD)/icon -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(WINDOWS_BUILD)/icon -j $(JOBS) --target windows_icon
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=$(1) \
+	  -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=$(1) -DSCAFFLE_BENCHMARKS=$(or $(2),OFF) \
 	  -DSCAFFLE_WINDOWS_ICON=$(CURDIR)/$(WINDOWS_BUILD)/icon/dist/scaffle.ico \
 	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
@@ -132,9 +132,11 @@ test-windows: deps-test-windows
 	  ctest --output-on-failure --timeout 300
 
 # From the start to the mapped window under Wine, the game's against a bare Win32 window's.
-bench-windows: deps-test-windows
-	$(call configure-windows,ON)
-	bash bench/windows-start.sh $(WINDOWS_BUILD)
+bench-windows: deps-test-windows deps-bench
+	$(call configure-windows,OFF,ON)
+	cmake -S . -B $(WINDOWS_BUILD)/icon -DSCAFFLE_BENCHMARKS=ON
+	cmake --build $(WINDOWS_BUILD)/icon -j $(JOBS) --target wine_start_bench
+	bash bench/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/icon/bench/wine_start_bench
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD)

@@ -4,9 +4,9 @@
 
 std::wstring wideText(std::string_view utf8) {
     const int length = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<std::size_t>(
-                          MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)),
-                      L'\0');
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)),
+        L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(),
                         static_cast<int>(wide.size()));
     return wide;
@@ -14,10 +14,10 @@ std::wstring wideText(std::string_view utf8) {
 
 std::string utf8Text(std::wstring_view wide) {
     const int length = static_cast<int>(wide.size());
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(
-                         CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr)),
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), length,
+                                                                  nullptr, 0, nullptr, nullptr)),
                      '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(),
-                        static_cast<int>(utf8.size()), nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
     return utf8;
 }

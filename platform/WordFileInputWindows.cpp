@@ -80,8 +80,8 @@ std::string readWordFileBytes(const std::string& path,
     if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         throw InputError(InputRefusal::IsAFolder);
     }
-    const auto size = static_cast<std::size_t>(ULARGE_INTEGER{
-        {info.nFileSizeLow, info.nFileSizeHigh}}.QuadPart);
+    const auto size =
+        static_cast<std::size_t>(ULARGE_INTEGER{{info.nFileSizeLow, info.nFileSizeHigh}}.QuadPart);
     const auto readSome = [handle](char* buffer, std::size_t capacity) {
         DWORD got = 0;
         if (!ReadFile(handle, buffer, static_cast<DWORD>(capacity), &got, nullptr)) {

@@ -19,10 +19,13 @@ std::string reasonFor(const std::string& path) {
 }
 
 TEST(ReadingWordFileBytes, readsTheWholeFileAsItIsOnDisk) {
-    // No line end is changed, and neither NUL nor Ctrl+Z ends the bytes.
+    // No line end is changed, and no 0x1A byte ends the file: here one in a CR LF file, and
+    // one of the letter U+011A in a UTF-16 file.
     TempFolder folder;
-    const std::string bytes("Animals\r\nOT\0TER\r\n\x1A\xFF\xFE\r\n", 22);
-    EXPECT_EQ(readWordFileBytes(folder.write("words.scf", bytes)), bytes);
+    for (const std::string bytes : {std::string("Animals\r\nOTTER\r\n\x1A"),
+                                    std::string("\xFF\xFE\x1A\x01\r\0\n\0W\0", 10)}) {
+        EXPECT_EQ(readWordFileBytes(folder.write("words.scf", bytes)), bytes);
+    }
 }
 
 TEST(ReadingWordFileBytes, refusesWhatIsNoFileWithAReason) {

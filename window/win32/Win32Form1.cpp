@@ -9,8 +9,8 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"ScaffleForm1";
 constexpr int kIcon = 1;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                               WS_CLIPCHILDREN;
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // WS_EX_CONTROLPARENT: Tab moves between the letters, as in a dialog.
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
@@ -92,10 +92,9 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
     Label1 = CreateWindowExW(0, L"STATIC", nullptr,
                              WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0,
                              0, 0, window_, reinterpret_cast<HMENU>(kLabel1), instance, nullptr);
-    WinTotal = CreateWindowExW(0, L"STATIC", nullptr,
-                               WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0,
-                               0, 0, 0, window_, reinterpret_cast<HMENU>(kWinTotal), instance,
-                               nullptr);
+    WinTotal = CreateWindowExW(
+        0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0,
+        0, 0, 0, window_, reinterpret_cast<HMENU>(kWinTotal), instance, nullptr);
     fitTo(GetDpiForWindow(window_));
     rebuild();
 }
@@ -286,8 +285,8 @@ void Win32Form1::paintGallows(HDC dc) const {
         }
         const design::Piece& piece = design::kHang[i];
         const LOGBRUSH ink{BS_SOLID, colour(piece.colour), 0};
-        const auto width = static_cast<DWORD>(MulDiv(piece.penWidth, static_cast<int>(dpi_),
-                                                     USER_DEFAULT_SCREEN_DPI));
+        const auto width = static_cast<DWORD>(
+            MulDiv(piece.penWidth, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
         const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
                                       width, &ink, 0, nullptr);
         const HGDIOBJ old = SelectObject(dc, pen);

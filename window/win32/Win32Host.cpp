@@ -21,8 +21,8 @@ Win32Host::Win32Host(HINSTANCE instance) {
     tasksClass.lpszClassName = kTasksClass;
     RegisterClassExW(&tasksClass);
     // A message-only window: never shown, it only receives what is posted to it.
-    tasksWindow_ =
-        CreateWindowExW(0, kTasksClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    tasksWindow_ = CreateWindowExW(0, kTasksClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   instance, this);
 }
 
 Win32Host::~Win32Host() {
@@ -52,6 +52,10 @@ void Win32Host::message(const std::string& text, const std::string& title) {
 }
 
 std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) {
+    // The dialog's library, and all it brings with it, is loaded the first time it is needed:
+    // loaded with the program, it would make every start slower.
+    static const auto getOpenFileName = reinterpret_cast<decltype(&GetOpenFileNameW)>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comdlg32.dll"), "GetOpenFileNameW")));
     const std::wstring windowsFilter = windowsFileFilter(filter);
     std::wstring path(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -62,7 +66,7 @@ std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) 
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.Flags = OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) {
+    if (!getOpenFileName(&dialog)) {
         return std::nullopt;
     }
     path.resize(path.find(L'\0'));
