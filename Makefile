@@ -70,10 +70,12 @@ test: deps-test
 	$(call configure,ON,OFF)
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
 
-# A Debian package of the game, in build/.
+# A Debian package of the game, in build/: the same bytes from the same commit, however often
+# it is built, with every file dated at the last commit.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps-package
 	$(call configure,OFF,OFF)
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack -G DEB
 
 # Speed and memory against their targets; a verdict a line at the end.
 bench: deps-bench

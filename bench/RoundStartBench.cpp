@@ -59,7 +59,7 @@ std::string wordFile(const benchmark::State& state) {
 
 void RoundStartAgainstBareRead(benchmark::State& state) {
     const std::string path = wordFile(state);
-    ChosenRandom random(0.5F);
+    ChosenRandom random(0.5);
     RecordingWindow window;
     interleave(
         state,
@@ -95,7 +95,7 @@ BENCHMARK(RoundStartAgainstBareRead)->Apply(wordCounts);
 long peakOfOneRound(const std::string& path) {
     const pid_t child = ::fork();
     if (child == 0) {
-        ChosenRandom random(0.5F);
+        ChosenRandom random(0.5);
         RecordingWindow window;
         GameState game;
         startoff(game, window, random, path);

@@ -7,15 +7,15 @@ class Random {
 public:
     virtual ~Random() = default;
     virtual void seedFromClock() = 0;
-    // A number r with 0 <= r < 1.
-    virtual float next() = 0;
+    // A number r with 0 <= r < 1, with enough bits to pick any word of the largest word file.
+    virtual double next() = 0;
 };
 
 class ClockRandom final : public Random {
 public:
     void seedFromClock() override;
-    float next() override;
+    double next() override;
 
 private:
-    std::mt19937 engine_;
+    std::mt19937_64 engine_;
 };

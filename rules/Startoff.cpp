@@ -24,8 +24,9 @@ void startRound(GameState& state, GameDisplay& display, Random& random, WordList
     display.setWinsText(winsText(state.winsTally));
 }
 
-std::size_t pickWordNumber(std::size_t count, float r) {
-    // A float has 24 significant bits, so for any count below 2^29 the product is exact in a
-    // double, and beyond that it still stays below count: the integer part never reaches it.
-    return static_cast<std::size_t>(static_cast<double>(count) * static_cast<double>(r)) + 1;
+std::size_t pickWordNumber(std::size_t count, double r) {
+    // r has 53 significant bits, and a word file holds fewer than 2^28 words: every number
+    // from 1 to count comes about as often as any other, and the integer part of the product
+    // stays below count.
+    return static_cast<std::size_t>(static_cast<double>(count) * r) + 1;
 }

@@ -15,4 +15,4 @@ void startoff(GameState& state, GameDisplay& display, Random& random, const std:
 void startRound(GameState& state, GameDisplay& display, Random& random, WordList words);
 
 // The number, 1 to count, of the word that r (0 <= r < 1) picks.
-std::size_t pickWordNumber(std::size_t count, float r);
+std::size_t pickWordNumber(std::size_t count, double r);

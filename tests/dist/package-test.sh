@@ -9,9 +9,15 @@ for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lin
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >cpack.log) ||
-    { cat "$work/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$work"/package/scaffle_*.deb)
+# Two builds a second apart, as make package makes them, give the same bytes.
+export SOURCE_DATE_EPOCH=1700000000
+for build_number in 1 2; do
+    (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package$build_number" \
+        >cpack.log) || { cat "$work/cpack.log"; fail "cpack failed"; }
+    sleep 1
+done
+deb=$(ls "$work"/package1/scaffle_*.deb)
+cmp "$deb" "$work"/package2/scaffle_*.deb || fail "two builds of the package differ"
 dpkg-deb -x "$deb" "$work/root"
 
 # Errors and warnings fail; what is left is told.

@@ -22,8 +22,8 @@ TEST(ReadingWordFileBytes, readsTheWholeFileAsItIsOnDisk) {
     // No line end is changed, and no 0x1A byte ends the file: here one in a CR LF file, and
     // one of the letter U+011A in a UTF-16 file.
     TempFolder folder;
-    for (const std::string bytes : {std::string("Animals\r\nOTTER\r\n\x1A"),
-                                    std::string("\xFF\xFE\x1A\x01\r\0\n\0W\0", 10)}) {
+    for (const std::string& bytes : {std::string("Animals\r\nOTTER\r\n\x1A"),
+                                     std::string("\xFF\xFE\x1A\x01\r\0\n\0W\0", 10)}) {
         EXPECT_EQ(readWordFileBytes(folder.write("words.scf", bytes)), bytes);
     }
 }

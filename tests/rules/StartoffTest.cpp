@@ -14,11 +14,11 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const float kLargestBelowOne = std::nextafter(1.0F, 0.0F);
+const double kLargestBelowOne = std::nextafter(1.0, 0.0);
 
 class RoundStart : public testing::Test {
 protected:
-    void startFrom(std::string_view text, float r = 0, const char* name = "words.scf") {
+    void startFrom(std::string_view text, double r = 0, const char* name = "words.scf") {
         random.r = r;
         startoff(state, display, random, folder.write(name, text));
     }
@@ -49,7 +49,7 @@ TEST_F(RoundStart, picksEveryWordAndNoneOutsideTheList) {
     const std::string words = "Animals\nOTTER\nZEBRA\nLION\n";
     startFrom(words, 0);
     EXPECT_EQ(state.secretWord, U"OTTER");
-    startFrom(words, 0.5F);
+    startFrom(words, 0.5);
     EXPECT_EQ(state.secretWord, U"ZEBRA");
     startFrom(words, kLargestBelowOne);
     EXPECT_EQ(state.secretWord, U"LION");
@@ -91,18 +91,17 @@ TEST_F(RoundStart, leavesStateAndDisplayUntouchedWhenTheFileCannotGiveARound) {
     EXPECT_EQ(state.wordList.word(1), "OTTER");
 }
 
-TEST(PickWordNumber, staysWithinTheListForTheLargestR) {
-    for (const std::size_t count : {1UL, 3UL, 1000UL, 9'999'999UL, 10'000'000UL}) {
+TEST(PickWordNumber, reachesEveryWordOfTheLargestFileAndNoneOutside) {
+    // 128 million one-letter words fit under the size limit.
+    for (const std::size_t count : {2UL, 3UL, 1000UL, 16'777'217UL, 134'217'728UL}) {
         EXPECT_EQ(pickWordNumber(count, kLargestBelowOne), count) << count;
         EXPECT_EQ(pickWordNumber(count, 0), 1U) << count;
+        const auto countAsDouble = static_cast<double>(count);
+        EXPECT_EQ(pickWordNumber(count, (countAsDouble - 1.5) / countAsDouble), count - 1) << count;
     }
-    // Past 2^24 words a float cannot reach the last ones, but it must never pass them.
-    for (const std::size_t count : {536'870'911UL, 4'294'967'295UL}) {
-        EXPECT_LE(pickWordNumber(count, kLargestBelowOne), count) << count;
-    }
-    EXPECT_EQ(pickWordNumber(3, 0.33F), 1U);
-    EXPECT_EQ(pickWordNumber(3, 0.34F), 2U);
-    EXPECT_EQ(pickWordNumber(3, 0.67F), 3U);
+    EXPECT_EQ(pickWordNumber(3, 0.33), 1U);
+    EXPECT_EQ(pickWordNumber(3, 0.34), 2U);
+    EXPECT_EQ(pickWordNumber(3, 0.67), 3U);
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 // Always returns the number it was given.
 class ChosenRandom final : public Random {
 public:
-    explicit ChosenRandom(float r = 0) : r(r) {}
+    explicit ChosenRandom(double r = 0) : r(r) {}
     void seedFromClock() override { ++seeds; }
-    float next() override { return r; }
+    double next() override { return r; }
 
-    float r;
+    double r;
     int seeds = 0;
 };

@@ -50,7 +50,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
     }
     GameState state;
     RecordingWindow display;
-    ChosenRandom random(static_cast<float>(bits) * 0x1p-24F);
+    ChosenRandom random(static_cast<double>(bits) * 0x1p-24);
     startRound(state, display, random, std::move(words));
     require(display.caption == captionText(state.category));
     require(display.maskedWord == maskedWordText(state.slots));

@@ -205,7 +205,7 @@ TEST_F(Game, anUnexpectedFailureIsReportedAndEndsWithAnError) {
     class FailingRandom final : public Random {
     public:
         void seedFromClock() override {}
-        float next() override { throw std::bad_alloc(); }
+        double next() override { throw std::bad_alloc(); }
     } failing;
     writeDefault("Test\nOTTER\n");
     Form1 failingForm(window, host, failing);

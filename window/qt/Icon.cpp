@@ -15,6 +15,8 @@ constexpr double kFigureCentreX = 1260;
 constexpr double kFigureCentreY = 1380;
 constexpr double kFigureHeight = 2520;
 constexpr double kFigureShare = 0.74;  // of the icon's height
+constexpr std::ptrdiff_t kHead = 3;    // piece 4
+const QColor kHeadRing(140, 70, 0);    // 7.8:1 on white
 
 struct Stroke {
     QPointF start;
@@ -35,19 +37,26 @@ Key keyFor(double size) {
 }
 
 // Every piece of the gallows at the icon's scale. Thin pens are widened, so that the figure
-// still reads at 16 pixels.
+// still reads at 16 pixels, and the head is ringed in brown: its peach alone hardly shows on
+// white, and without the ring it runs into the rope at the small sizes.
 std::vector<Stroke> strokesFor(double size) {
     const double scale = kFigureShare * size / kFigureHeight;
     const auto place = [&](design::Point point) {
         return QPointF(size / 2 + (point.x - kFigureCentreX) * scale,
                        size / 2 + (point.y - kFigureCentreY) * scale);
     };
+    const double thinnest = size / 14;
     std::vector<Stroke> strokes;
     for (const design::Piece& piece : design::kHang) {
-        const double width = piece.penWidth * design::kTwipsPerPixel * scale;
-        strokes.push_back({place(piece.start), place(piece.end), pixels::from(piece.colour),
-                           std::max(width, size / 14)});
+        const double width = std::max(piece.penWidth * design::kTwipsPerPixel * scale, thinnest);
+        strokes.push_back(
+            {place(piece.start), place(piece.end), pixels::from(piece.colour), width});
     }
+    // The head last, over the rope, the body and the arms.
+    const Stroke head = strokes[kHead];
+    strokes.erase(strokes.begin() + kHead);
+    strokes.push_back({head.start, head.end, kHeadRing, head.width + 2 * std::max(1.0, size / 40)});
+    strokes.push_back(head);
     return strokes;
 }
 

@@ -1,5 +1,6 @@
 #include "QtForm1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLayout>
@@ -13,9 +14,16 @@
 namespace {
 
 QLabel* designLabel(QWidget* parent, const char* name, design::Rect rect, const design::Font& font,
-                    const char* text) {
+                    const char* text, design::Rgb background) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(name);
+    // The ink is fixed with the background, as the design fixes both: under a dark colour
+    // scheme the theme's light text would vanish on the white or pink.
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, pixels::from(background));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
     label->setGeometry(pixels::from(rect));
     label->setFont(pixels::from(font));
     label->setAlignment(Qt::AlignCenter);
@@ -50,16 +58,12 @@ void QtForm1::rebuild() {
     Hang = new Gallows(client);
     Hang->setObjectName("Hang");
 
-    Label1 =
-        designLabel(client, "Label1", design::kLabel1, design::kLabel1Font, design::kLabel1Text);
-    QPalette pink = Label1->palette();
-    pink.setColor(QPalette::Window, pixels::from(design::kLabel1Background));
-    Label1->setPalette(pink);
-    Label1->setAutoFillBackground(true);
+    Label1 = designLabel(client, "Label1", design::kLabel1, design::kLabel1Font,
+                         design::kLabel1Text, design::kLabel1Background);
     // A screen reader reads the labels' own texts; these say what the texts are.
     Label1->setAccessibleDescription("The word to guess");
     WinTotal = designLabel(client, "WinTotal", design::kWinTotal, design::kWinTotalFont,
-                           design::kWinTotalText);
+                           design::kWinTotalText, design::kBackground);
     WinTotal->setAccessibleDescription("Words guessed so far");
 
     Letter = new QButtonGroup(client);
@@ -121,7 +125,12 @@ void QtForm1::setCaption(const std::string& caption) {
 }
 
 void QtForm1::setMaskedWord(const std::string& maskedWord) {
-    Label1->setText(QString::fromStdString(maskedWord));
+    const QString text = QString::fromStdString(maskedWord);
+    // A miss sets the same text again; only a new one is news.
+    if (text != Label1->text()) {
+        Label1->setText(text);
+        tell(text);
+    }
 }
 
 void QtForm1::setWinsText(const std::string& winsText) {
@@ -129,15 +138,32 @@ void QtForm1::setWinsText(const std::string& winsText) {
 }
 
 void QtForm1::hideLetter(int letterIndex) {
+    // Hidden and disabled: nothing, not even a screen reader's action, can press it.
     letter(letterIndex)->hide();
+    letter(letterIndex)->setEnabled(false);
 }
 
 void QtForm1::showLetter(int letterIndex) {
+    letter(letterIndex)->setEnabled(true);
     letter(letterIndex)->show();
 }
 
 void QtForm1::showPiece(int piece) {
     Hang->showPiece(piece);
+    tell(Hang->accessibleDescription());
+}
+
+void QtForm1::tell(const QString& news) {
+    // A screen reader speaks the description of the control with the focus when it changes:
+    // the letter the focus went on to after the guess carries the news until the next.
+    QWidget* focus = QApplication::focusWidget();
+    if (toldBy_ != nullptr && toldBy_ != focus) {
+        toldBy_->setAccessibleDescription(QString());
+    }
+    toldBy_ = focus;
+    if (toldBy_ != nullptr) {
+        toldBy_->setAccessibleDescription(news);
+    }
 }
 
 void QtForm1::hidePiece(int piece) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "Controls.h"
 #include "Form1.h"
@@ -36,10 +37,13 @@ public:
 
 private:
     void buildMenu();
+    // Tells a screen reader what a guess did.
+    void tell(const QString& news);
 
     Form1 form_;
     QButtonGroup* Letter = nullptr;
     Gallows* Hang = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* WinTotal = nullptr;
+    QPointer<QWidget> toldBy_;
 };

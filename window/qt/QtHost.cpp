@@ -1,11 +1,14 @@
 #include "QtHost.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QUrl>
 
 namespace {
 
@@ -30,12 +33,17 @@ void QtHost::message(const std::string& text, const std::string& title) {
 }
 
 std::optional<std::string> QtHost::chooseWordFile(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      QString(), qtFileFilter(filter));
-    if (path.isEmpty()) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter));
+    // The sample word files are one click away; the dialog still opens where it always does.
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& folder : sampleFolders(QCoreApplication::applicationDirPath())) {
+        places.append(QUrl::fromLocalFile(folder));
+    }
+    dialog.setSidebarUrls(places);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(path).toStdString();
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 void QtHost::end(int status) {
@@ -45,6 +53,17 @@ void QtHost::end(int status) {
 void QtHost::afterThisEvent(std::function<void()> task) {
     // Queued calls run in the event loop, once the event that asked for them is handled.
     QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+}
+
+QStringList sampleFolders(const QString& programFolder) {
+    QStringList folders = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "scaffle",
+                                                    QStandardPaths::LocateDirectory);
+    // A game run from its build folder, inside the source tree.
+    const QDir data(programFolder + "/../data");
+    if (data.exists("scaffle.scf")) {
+        folders.append(data.canonicalPath());
+    }
+    return folders;
 }
 
 QString qtFileFilter(const std::string& filter) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "Host.h"
 
@@ -11,6 +12,10 @@ public:
     void end(int status) override;
     void afterThisEvent(std::function<void()> task) override;
 };
+
+// Where the sample word files are: installed beside the game, or in data/ beside the build
+// folder that programFolder is.
+QStringList sampleFolders(const QString& programFolder);
 
 // The open dialog's filter in Qt's form: "Scaffle files (*.scf)|*.scf|All files|*.*" becomes
 // "Scaffle files (*.scf);;All files (*)".

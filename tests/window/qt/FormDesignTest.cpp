@@ -1,8 +1,11 @@
 #include "FormDesignTest.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <algorithm>
+#include <cmath>
 
 #include "GameFixture.h"
 
@@ -10,6 +13,20 @@ namespace {
 
 QColor pixelAt(QWidget& widget, QPoint point) {
     return widget.grab().toImage().pixelColor(point);
+}
+
+// The contrast ratio of two colours, as the Web Content Accessibility Guidelines reckon it.
+double contrast(const QColor& one, const QColor& other) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 }  // namespace
@@ -101,22 +118,76 @@ void FormDesignTest::menuHoldsThreeCommandsWithTheirShortcuts() {
     QCOMPARE(commands[2]->shortcut(), QKeySequence("Ctrl+X"));
 }
 
-void FormDesignTest::buttonFacesAndLabelsHaveTheirDesignedColours() {
+void FormDesignTest::keysAreRaisedYellowButtonsThatFillTheirSquares() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    QAbstractButton* z = game.form().letter(25);  // at (248, 75), 25 pixels square
+    const QColor yellow(255, 255, 0), white(255, 255, 255), black(0, 0, 0);
+
+    QImage client = game.form().centralWidget()->grab().toImage();
+    // Lit from the top left, shaded at the bottom right, the face yellow between.
+    QCOMPARE(client.pixelColor(248, 75), white);
+    QCOMPARE(client.pixelColor(272, 99), black);
+    QCOMPARE(client.pixelColor(251, 78), yellow);
+    QCOMPARE(client.pixelColor(269, 96), yellow);
+    // Just past the keyboard's left edge and below its last row: the window's own white.
+    QCOMPARE(client.pixelColor(110, 10), white);
+    QCOMPARE(client.pixelColor(200, 101), white);
+
+    QTest::mousePress(z, Qt::LeftButton);
+    client = game.form().centralWidget()->grab().toImage();
+    QCOMPARE(client.pixelColor(248, 75), black);  // sunk while pressed
+    QCOMPARE(client.pixelColor(272, 99), white);
+    QTest::mouseRelease(z, Qt::LeftButton);
+
+    QCOMPARE(client.pixelColor(10, 186), QColor(255, 192, 255));
+    // The ground line of the base, in orange.
+    QCOMPARE(client.pixelColor(90, 176), QColor(255, 128, 0));
+}
+
+void FormDesignTest::theFocusMarkShowsOnAFromTheLoadOn() {
+    GameFixture game;
+    game.writeDefault("Test\nOTTER\n");
+    game.start();
+    game.form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&game.form()));
+    QVERIFY(game.form().letter(0)->hasFocus());
+    const QImage client = game.form().centralWidget()->grab().toImage();
+    // A at (111, 0): its mark three pixels in, on the yellow face.
+    const QColor mark = client.pixelColor(114, 12);
+    const QColor face = client.pixelColor(116, 12);
+    QCOMPARE(face, QColor(255, 255, 0));
+    QVERIFY2(contrast(mark, face) >= 3, qPrintable(QString::number(contrast(mark, face))));
+    QCOMPARE(client.pixelColor(114 + 25, 12), face);  // B has no mark
+}
+
+void FormDesignTest::labelsKeepTheirInkUnderADarkColourScheme() {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(240, 240, 240));
+    }
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    QApplication::setPalette(dark);
     GameFixture game;
     game.writeDefault("Test\nOTTER\n");
     game.start();
     const QImage client = game.form().centralWidget()->grab().toImage();
+    QApplication::setPalette(before);
 
-    // Corners and edges of a face, where a gradient or a border would show first.
-    for (const QPoint point : {QPoint(111, 0), QPoint(135, 24), QPoint(310, 0), QPoint(148, 99)}) {
-        QCOMPARE(client.pixelColor(point), QColor(255, 255, 0));
+    for (const char* name : {"Label1", "WinTotal"}) {
+        const QRect label = game.form().findChild<QLabel*>(name)->geometry();
+        const QColor background = client.pixelColor(label.topLeft());
+        // The ink is the pixel that stands out most from the background.
+        double ink = 1;
+        for (int y = label.top(); y <= label.bottom(); ++y) {
+            for (int x = label.left(); x <= label.right(); ++x) {
+                ink = std::max(ink, contrast(client.pixelColor(x, y), background));
+            }
+        }
+        QVERIFY2(ink >= 4.5, qPrintable(QString("%1: %2:1").arg(name).arg(ink)));
     }
-    QCOMPARE(client.pixelColor(10, 186), QColor(255, 192, 255));
-    // Just past the keyboard's left edge and below its last row: the window's own white.
-    QCOMPARE(client.pixelColor(110, 10), QColor(255, 255, 255));
-    QCOMPARE(client.pixelColor(200, 101), QColor(255, 255, 255));
-    // The ground line of the base, in orange.
-    QCOMPARE(client.pixelColor(90, 176), QColor(255, 128, 0));
 }
 
 void FormDesignTest::eachMissPaintsItsPieceInItsColour() {

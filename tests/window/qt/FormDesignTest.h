@@ -12,7 +12,9 @@ private Q_SLOTS:
     void aLoadShowsTheFreshRoundOnAFixedWhiteWindow();
     void fontsFallBackToTheirMetricSubstitutes();
     void menuHoldsThreeCommandsWithTheirShortcuts();
-    void buttonFacesAndLabelsHaveTheirDesignedColours();
+    void keysAreRaisedYellowButtonsThatFillTheirSquares();
+    void theFocusMarkShowsOnAFromTheLoadOn();
+    void labelsKeepTheirInkUnderADarkColourScheme();
     void eachMissPaintsItsPieceInItsColour();
     void everyControlHasANameAScreenReaderCanSay();
     void focusRunsThroughTheLettersAToZ();

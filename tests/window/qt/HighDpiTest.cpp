@@ -21,9 +21,10 @@ void HighDpiTest::theWindowIsDrawnAtTwiceTheScaleAndAsSharp() {
     QCOMPARE(client.size(), QSize(622, 440));
 
     const QColor yellow(255, 255, 0), orange(255, 128, 0), white(255, 255, 255);
-    QCOMPARE(client.pixelColor(2 * 248, 2 * 75), yellow);  // button Z's corner
-    QCOMPARE(client.pixelColor(2 * 248 + 49, 2 * 75 + 49), yellow);
-    QCOMPARE(client.pixelColor(2 * 247 + 1, 2 * 75), yellow);  // Y beside it
+    // Button Z: its lit corner, its face, and its shaded corner, all at the scale.
+    QCOMPARE(client.pixelColor(2 * 248, 2 * 75), white);
+    QCOMPARE(client.pixelColor(2 * 248 + 6, 2 * 75 + 6), yellow);
+    QCOMPARE(client.pixelColor(2 * 248 + 49, 2 * 75 + 49), QColor(0, 0, 0));
     QCOMPARE(client.pixelColor(20, 2 * 186), QColor(255, 192, 255));
 
     // The 3-pixel beam at y = 8 is 6 device pixels thick, with clean edges: a pen drawn at

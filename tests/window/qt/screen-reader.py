@@ -1,9 +1,11 @@
 """Reads the game's window as a screen reader does, through AT-SPI: presses letters by their
-accessible action and checks what the labels and the drawing then say."""
+accessible action, checks what the labels and the drawing then say, what the game told the
+screen reader after each guess, and that a letter pressed again changes nothing."""
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def controls(application):
@@ -27,8 +29,12 @@ def find_game(name, seconds=10):
 
 
 def press(found, letter):
-    button = next(b for b in found["push button"] if b.name == letter)
-    button.queryAction().doAction(0)
+    """Presses the letter's button, if it is there to press: a guessed one is not."""
+    button = next((b for b in found["push button"] if b.name == letter), None)
+    try:
+        button.queryAction().doAction(0)
+    except (AttributeError, GLib.GError):
+        pass
 
 
 def expect(what, got, wanted):
@@ -37,10 +43,42 @@ def expect(what, got, wanted):
 
 
 game = find_game(sys.argv[1])
-press(controls(game), "T")
-press(controls(game), "Z")
-time.sleep(0.3)
+told = []
+
+
+def on_description_changed(event):
+    # What the letter with the focus is told: a screen reader speaks the focus's changes.
+    if event.source.getRoleName() == "push button" and event.source.description:
+        told.append(event.source.description)
+
+
+# Each step presses letters, then waits for what the game tells before the next.
+steps = [["T"], ["Z"], ["T", "Z"]]
+heard = []
+
+
+def next_step():
+    heard.append(list(told))
+    told.clear()
+    if len(heard) > len(steps):
+        pyatspi.Registry.stop()
+        return False
+    for letter in steps[len(heard) - 1]:
+        press(controls(game), letter)
+    return True
+
+
+pyatspi.Registry.registerEventListener(
+    on_description_changed, "object:property-change:accessible-description")
+GLib.timeout_add(500, next_step)
+GLib.timeout_add(10000, pyatspi.Registry.stop)
+pyatspi.Registry.start()
+
+expect("what a right letter told", heard[1], ["_ T T _ _"])
+expect("what a miss told", heard[2], ["1 of 9 pieces shown"])
+expect("what letters pressed again told", heard[3], [])
 found = controls(game)
 expect("the labels", sorted(label.name for label in found["label"]), ["Wins: 0", "_ T T _ _"])
 expect("the gallows", found["image"][0].description, "1 of 9 pieces shown")
-print("PASS: a screen reader reads the masked word, the tally and the gallows")
+print(f"PASS: after T a screen reader is told {heard[1]}, after Z {heard[2]}, "
+      "and a letter pressed again changes nothing")
