@@ -61,7 +61,9 @@ for letter in B C D F G H I J; do click "$letter"; done
 answer "Try Again!" Return
 expect_end "the loss"
 
-start_game "Scaffle! Category: Test"
+# The game has no command line: Qt's own options are not taken either.
+start_game "Scaffle! Category: Test" -platform offscreen -reverse --help
+expect_pixel 116 6 $yellow "button A, where it always stands"
 xdotool windowfocus --sync "$form" key ctrl+x
 expect_end "Ctrl+X"
 echo "PASS: a miss, 26 wins in one unmoving window, a loss and Ctrl+X, in a real window"

@@ -73,8 +73,9 @@ find_game() {
     top=$((wy + height - 220))  # the client area lies under the menu bar
 }
 
+# Starts the game, with any further arguments given to it, and finds its window named $1.
 start_game() {
-    (cd "$work" && exec "$game") &
+    (cd "$work" && exec "$game" "${@:2}") &
     game_pid=$!
     find_game "$1"
 }
