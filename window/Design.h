@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 // The window as it was designed: every position and size in twips (1/1440 inch) from the
 // top-left corner of the client area under the menu bar, pen widths in pixels, colours as
@@ -67,6 +68,19 @@ inline constexpr std::array<KeyboardRow, 4> kKeyboard{{
     {21, 5, 1125, 2225},
 }};
 inline constexpr int kLetterCount = 26;
+
+// Where each letter stands once the keyboard is built, by its index: the rows' rule, worked out
+// once for every window.
+inline constexpr std::array<Point, kLetterCount> kLetterPlaces = [] {
+    std::array<Point, kLetterCount> places{};
+    for (const KeyboardRow& row : kKeyboard) {
+        for (int j = 0; j < row.count; ++j) {
+            places[static_cast<std::size_t>(row.firstIndex + j)] = {row.left + kLetter0.width * j,
+                                                                    row.top};
+        }
+    }
+    return places;
+}();
 
 // Label1: the masked word.
 inline constexpr Rect kLabel1{120, 2760, 4455, 495};

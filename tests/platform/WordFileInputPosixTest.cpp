@@ -11,19 +11,10 @@
 
 #include <filesystem>
 
-#include "InputError.h"
+#include "ReasonFor.h"
 #include "TempFolder.h"
 
 namespace {
-
-std::string reasonFor(const std::string& path) {
-    try {
-        readWordFileBytes(path);
-    } catch (const InputError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(ReadingWordFileBytes, readsPastTheSizeTheFileClaims) {
     // Files under /proc claim a size of 0 and still have content.

@@ -4,19 +4,10 @@
 
 #include <filesystem>
 
-#include "InputError.h"
+#include "ReasonFor.h"
 #include "TempFolder.h"
 
 namespace {
-
-std::string reasonFor(const std::string& path) {
-    try {
-        readWordFileBytes(path);
-    } catch (const InputError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(ReadingWordFileBytes, readsTheWholeFileAsItIsOnDisk) {
     // No line end is changed, and no 0x1A byte ends the file: here one in a CR LF file, and

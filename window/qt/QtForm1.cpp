@@ -94,17 +94,14 @@ void QtForm1::buildMenu() {
 }
 
 void QtForm1::buildKeyboard() {
-    const int step = design::kLetter0.width;
-    for (const design::KeyboardRow& row : design::kKeyboard) {
-        for (int j = 0; j < row.count; ++j) {
-            const int index = row.firstIndex + j;
-            if (index > 0) {
-                auto* button = new LetterButton(centralWidget());
-                button->hide();
-                Letter->addButton(button, index);
-            }
-            letter(index)->move(pixels::from(row.left + step * j), pixels::from(row.top));
+    for (int index = 0; index < design::kLetterCount; ++index) {
+        if (index > 0) {
+            auto* button = new LetterButton(centralWidget());
+            button->hide();  // until the whole keyboard stands
+            Letter->addButton(button, index);
         }
+        const design::Point place = design::kLetterPlaces[static_cast<std::size_t>(index)];
+        letter(index)->move(pixels::from(place.x), pixels::from(place.y));
     }
     for (int index = 0; index < design::kLetterCount; ++index) {
         const QString caption(QChar('A' + index));

@@ -221,15 +221,12 @@ void Win32Form1::rebuild() {
 }
 
 void Win32Form1::buildKeyboard() {
-    const int step = design::kLetter0.width;
-    for (const design::KeyboardRow& row : design::kKeyboard) {
-        for (int j = 0; j < row.count; ++j) {
-            const int index = row.firstIndex + j;
-            if (index > 0) {
-                Letter[index] = createLetter(index);  // created hidden
-            }
-            placeLetter(index, row.left + step * j, row.top);
+    for (int index = 0; index < design::kLetterCount; ++index) {
+        if (index > 0) {
+            Letter[index] = createLetter(index);  // hidden until the whole keyboard stands
         }
+        const design::Point place = design::kLetterPlaces[static_cast<std::size_t>(index)];
+        placeLetter(index, place.x, place.y);
     }
     for (int index = 0; index < design::kLetterCount; ++index) {
         showLetter(index);
