@@ -16,7 +16,7 @@ constexpr double kFigureCentreY = 1380;
 constexpr double kFigureHeight = 2520;
 constexpr double kFigureShare = 0.74;  // of the icon's height
 constexpr std::ptrdiff_t kHead = 3;    // piece 4
-const QColor kHeadRing(140, 70, 0);    // 7.8:1 on white
+const QColor kHeadRing(140, 70, 0);    // 7.0:1 on white
 
 struct Stroke {
     QPointF start;
