@@ -9,7 +9,8 @@ trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" WINEPREFIX=$work/wine WINEDEBUG=-all
+export DISPLAY=":$(head -n1 "$work/display")" WINEPREFIX=$work/wine WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml="
 HOME=$work openbox >/dev/null 2>&1 &
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
