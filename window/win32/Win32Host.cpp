@@ -52,10 +52,6 @@ void Win32Host::message(const std::string& text, const std::string& title) {
 }
 
 std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) {
-    // The dialog's library, and all it brings with it, is loaded the first time it is needed:
-    // loaded with the program, it would make every start slower.
-    static const auto getOpenFileName = reinterpret_cast<decltype(&GetOpenFileNameW)>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comdlg32.dll"), "GetOpenFileNameW")));
     const std::wstring windowsFilter = windowsFileFilter(filter);
     std::wstring path(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -66,7 +62,7 @@ std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) 
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.Flags = OFN_EXPLORER;
-    if (!getOpenFileName(&dialog)) {
+    if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
     path.resize(path.find(L'\0'));
