@@ -193,10 +193,14 @@ HWND Win32Form1::createLetter(int letterIndex) {
     return button;
 }
 
-void Win32Form1::placeLetter(int letterIndex, int left, int top) {
-    letterPlaces_[letterIndex] = {left, top};
+void Win32Form1::placeLetter(int letterIndex) {
+    // Until the keyboard is built, letter 0 stands alone where the design put it.
+    const bool keyboardBuilt = Letter[1] != nullptr;
+    const design::Point twips = keyboardBuilt
+                                    ? design::kLetterPlaces[static_cast<std::size_t>(letterIndex)]
+                                    : design::Point{design::kLetter0.left, design::kLetter0.top};
     const RECT place =
-        pixels(design::Rect{left, top, design::kLetter0.width, design::kLetter0.height});
+        pixels(design::Rect{twips.x, twips.y, design::kLetter0.width, design::kLetter0.height});
     SetWindowPos(Letter[letterIndex], nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -209,7 +213,7 @@ void Win32Form1::rebuild() {
         }
     }
     Letter[0] = createLetter(0);
-    placeLetter(0, design::kLetter0.left, design::kLetter0.top);
+    placeLetter(0);
     ShowWindow(Letter[0], SW_SHOW);
     SetWindowTextW(Label1, wideText(design::kLabel1Text).c_str());
     SetWindowTextW(WinTotal, wideText(design::kWinTotalText).c_str());
@@ -221,12 +225,11 @@ void Win32Form1::rebuild() {
 }
 
 void Win32Form1::buildKeyboard() {
+    for (int index = 1; index < design::kLetterCount; ++index) {
+        Letter[index] = createLetter(index);  // hidden until the whole keyboard stands
+    }
     for (int index = 0; index < design::kLetterCount; ++index) {
-        if (index > 0) {
-            Letter[index] = createLetter(index);  // hidden until the whole keyboard stands
-        }
-        const design::Point place = design::kLetterPlaces[static_cast<std::size_t>(index)];
-        placeLetter(index, place.x, place.y);
+        placeLetter(index);
     }
     for (int index = 0; index < design::kLetterCount; ++index) {
         showLetter(index);
@@ -353,7 +356,7 @@ void Win32Form1::fitTo(UINT dpi) {
     for (int index = 0; index < design::kLetterCount; ++index) {
         if (Letter[index] != nullptr) {
             SendMessageW(Letter[index], WM_SETFONT, reinterpret_cast<WPARAM>(letterFont_), FALSE);
-            placeLetter(index, letterPlaces_[index].x, letterPlaces_[index].y);
+            placeLetter(index);
         }
     }
     InvalidateRect(window_, nullptr, TRUE);

@@ -37,7 +37,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
     HWND createLetter(int letterIndex);
-    void placeLetter(int letterIndex, int left, int top);
+    void placeLetter(int letterIndex);
     void paintGallows(HDC dc) const;
     void drawLetter(const DRAWITEMSTRUCT& item) const;
     HBRUSH labelColours(HWND label, HDC dc) const;
@@ -51,7 +51,6 @@ private:
     HWND window_ = nullptr;
     HACCEL shortcuts_ = nullptr;
     std::array<HWND, design::kLetterCount> Letter{};
-    std::array<POINT, design::kLetterCount> letterPlaces_{};  // in twips
     HWND Label1 = nullptr;
     HWND WinTotal = nullptr;
     std::bitset<design::kHang.size()> Hang;  // the pieces shown
