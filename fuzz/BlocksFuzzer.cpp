@@ -4,20 +4,16 @@
 // small inputs reach far past the first blocks.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "FormatError.h"
+#include "Require.h"
 #include "WordList.h"
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzzing::require;
 
 std::optional<WordList> read(std::string bytes, std::size_t block) {
     try {

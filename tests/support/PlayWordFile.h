@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "FormatError.h"
 #include "Guess.h"
 #include "RecordingWindow.h"
+#include "Require.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
 
@@ -16,12 +16,6 @@
 // a broken one aborts. The bytes are: how many guesses (one byte), the random number (three
 // bytes, 24 bits), the guesses (one byte each, taken modulo 26), then the word file.
 namespace fuzzing {
-
-inline void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 inline bool allRevealed(const GameState& state) {
     for (std::size_t i = 0; i < state.slots.size(); ++i) {
