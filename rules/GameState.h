@@ -1,16 +1,18 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 
-#include "WordList.h"
+#include "WordFile.h"
 
 inline constexpr int kMissesPerRound = 9;
+inline constexpr int kLetterCount = 26;
 
 // Everything the game knows. The window's owner keeps it for the whole run, so the word
-// file path and the wins tally outlive every reload of the window.
+// file and the wins tally outlive every reload of the window.
 struct GameState {
-    std::string wordFilePath;
+    WordFile wordFile;
     std::string category;
     WordList wordList;
     std::u32string secretWord;
@@ -18,4 +20,8 @@ struct GameState {
     std::string slots;
     int missesLeft = kMissesPerRound;
     std::int16_t winsTally = 0;
+    // The letters guessed in this round, by index.
+    std::bitset<kLetterCount> lettersGuessed;
+    // Won or lost: the round takes no more guesses.
+    bool roundOver = false;
 };

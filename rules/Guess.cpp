@@ -7,6 +7,7 @@
 
 Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
     const char letter = static_cast<char>('A' + letterIndex);
+    state.lettersGuessed.set(static_cast<std::size_t>(letterIndex));
     display.hideLetter(letterIndex);
 
     const Revealed revealed = reveal(state.secretWord, state.slots, letter);
@@ -14,12 +15,14 @@ Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
         display.showPiece(kMissesPerRound + 1 - state.missesLeft);
         --state.missesLeft;
         if (state.missesLeft == 0) {
+            state.roundOver = true;
             return Outcome::Lost;
         }
     }
     display.setMaskedWord(maskedWordText(state.slots));
     // An underscore in the word counts as revealed from the start: its slot already holds one.
-    return revealed.positions == state.secretWord.size() ? Outcome::Won : Outcome::Continue;
+    state.roundOver = revealed.positions == state.secretWord.size();
+    return state.roundOver ? Outcome::Won : Outcome::Continue;
 }
 
 void countWin(GameState& state) {

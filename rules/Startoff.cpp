@@ -1,12 +1,11 @@
 #include "Startoff.h"
 
-#include "ReadWordList.h"
 #include "RoundTexts.h"
 #include "Utf8.h"
 
-void startoff(GameState& state, GameDisplay& display, Random& random, const std::string& path) {
-    WordList words = readWordList(path);
-    state.wordFilePath = path;
+void startoff(GameState& state, GameDisplay& display, Random& random, const WordFile& file) {
+    WordList words = file.read();
+    state.wordFile = file;
     startRound(state, display, random, std::move(words));
 }
 
@@ -15,6 +14,8 @@ void startRound(GameState& state, GameDisplay& display, Random& random, WordList
         decodeUtf8(words.word(pickWordNumber(words.count(), random.next())));
 
     state.missesLeft = kMissesPerRound;
+    state.lettersGuessed.reset();
+    state.roundOver = false;
     state.category = words.category();
     display.setCaption(captionText(state.category));
     state.wordList = std::move(words);

@@ -6,10 +6,10 @@
 #include "GameState.h"
 #include "Random.h"
 
-// Begins a new round from the word file at path, which becomes the state's word file path.
-// All or nothing: a file that cannot give a round throws WordFileError before the state or
-// the display change.
-void startoff(GameState& state, GameDisplay& display, Random& random, const std::string& path);
+// Begins a new round from the word file, which becomes the state's word file. All or
+// nothing: a file that cannot give a round throws WordFileError before the state or the
+// display change.
+void startoff(GameState& state, GameDisplay& display, Random& random, const WordFile& file);
 
 // Begins a new round from a word list already read.
 void startRound(GameState& state, GameDisplay& display, Random& random, WordList words);

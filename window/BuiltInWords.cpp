@@ -1,5 +1,5 @@
 #include "BuiltInWords.h"
 
 WordList builtInWords() {
-    return WordList::fromBytes(std::string(builtInWordFile()));
+    return WordFile::ofBytes("the built-in list", std::string(builtInWordFile())).read();
 }

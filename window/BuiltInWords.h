@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "WordList.h"
+#include "WordFile.h"
 
 // The word file data/scaffle.scf, compiled into the game, for when no word file can give a
 // round.

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "GameState.h"
+
 // The window as it was designed: every position and size in twips (1/1440 inch) from the
 // top-left corner of the client area under the menu bar, pen widths in pixels, colours as
 // red, green, blue.
@@ -34,7 +36,8 @@ struct Font {
     bool bold;
 };
 
-inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+inline constexpr int kTwipsPerPixel = 15;        // at 96 dots per inch
+inline constexpr double kPointsPerPixel = 0.75;  // at 96 dots per inch
 
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kYellow{255, 255, 0};
@@ -67,8 +70,6 @@ inline constexpr std::array<KeyboardRow, 4> kKeyboard{{
     {15, 6, 750, 2040},
     {21, 5, 1125, 2225},
 }};
-inline constexpr int kLetterCount = 26;
-
 // Where each letter stands once the keyboard is built, by its index: the rows' rule, worked out
 // once for every window.
 inline constexpr std::array<Point, kLetterCount> kLetterPlaces = [] {

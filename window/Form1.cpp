@@ -10,8 +10,11 @@
 namespace {
 
 constexpr const char* kDefaultWordFile = "C:/scaffle.scf";
-constexpr const char* kWordFileFilter =
-    "Scaffle files (*.scf)|*.scf|Text files (*.txt)|*.txt|All files|*.*";
+constexpr FileType kWordFileFilter[] = {
+    {"Scaffle files (*.scf)", "*.scf"},
+    {"Text files (*.txt)", "*.txt"},
+    {"All files", "*.*"},
+};
 constexpr const char* kProblemTitle = "Scaffle!";
 
 }  // namespace
@@ -19,8 +22,9 @@ constexpr const char* kProblemTitle = "Scaffle!";
 Form1::Form1(Controls& controls, Host& host, Random& random)
     : controls_(controls), host_(host), random_(random) {}
 
+// A round that is won or lost takes nothing more until the reload.
 void Form1::event(const std::function<void()>& handler) {
-    if (!roundOver_) {
+    if (!state_.roundOver) {
         runGuarded(host_, handler);
     }
 }
@@ -32,20 +36,18 @@ void Form1::Form_Load() {
 void Form1::load() {
     random_.seedFromClock();
     controls_.buildKeyboard();
-    if (state_.wordFilePath.empty()) {
-        state_.wordFilePath = kDefaultWordFile;
+    if (state_.wordFile.name().empty()) {
+        state_.wordFile = WordFile::atPath(kDefaultWordFile);
     }
     std::string refusal;
     try {
-        startoff(state_, controls_, random_, state_.wordFilePath);
+        startoff(state_, controls_, random_, state_.wordFile);
     } catch (const WordFileError& error) {
         // A fresh install has no word file yet: nothing to tell.
-        const bool freshInstall = error.missing() && error.path() == kDefaultWordFile;
+        const bool freshInstall = error.missing() && error.name() == kDefaultWordFile;
         refusal = freshInstall ? "" : error.what();
         startRound(state_, controls_, random_, builtInWords());
     }
-    guessed_.reset();
-    roundOver_ = false;
     controls_.focusLetter(0);
     // Told after the round stands, so that the box comes over the new round, and only once
     // while the file stays as it is.
@@ -67,22 +69,20 @@ void Form1::Letter_Click(int letterIndex) {
 }
 
 void Form1::guess(int letterIndex) {
-    if (guessed_.test(static_cast<std::size_t>(letterIndex))) {
+    // A screen reader can press a hidden letter: it must not count twice.
+    if (state_.lettersGuessed.test(static_cast<std::size_t>(letterIndex))) {
         return;
     }
-    guessed_.set(static_cast<std::size_t>(letterIndex));
     switch (guessLetter(state_, controls_, letterIndex)) {
         case Outcome::Continue:
             break;
         case Outcome::Lost:
-            roundOver_ = true;
             host_.message("You lost! The word was " + secretWordText(state_.secretWord) +
                               ". Try again next time!",
                           "Try Again!");
             host_.end(0);
             break;
         case Outcome::Won:
-            roundOver_ = true;
             host_.message("You won! Wow!", "Winner!");
             countWin(state_);
             // Not inside this click: the controls it came from go with the reload.
@@ -96,22 +96,21 @@ void Form1::mnuOH_Click() {
 }
 
 void Form1::openWordFile() {
-    const std::optional<std::string> path = host_.chooseWordFile(kWordFileFilter);
-    if (!path) {
+    const std::optional<WordFile> file = host_.chooseWordFile(kWordFileFilter);
+    if (!file) {
         return;
     }
     try {
-        startoff(state_, controls_, random_, *path);
+        startoff(state_, controls_, random_, *file);
     } catch (const WordFileError& error) {
         host_.message(error.what(), kProblemTitle);
         return;
     }
-    guessed_.reset();
     clearBoard();
 }
 
 void Form1::clearBoard() {
-    for (int index = 0; index < design::kLetterCount; ++index) {
+    for (int index = 0; index < kLetterCount; ++index) {
         controls_.showLetter(index);
     }
     for (int piece = 1; piece <= kMissesPerRound; ++piece) {

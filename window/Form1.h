@@ -1,11 +1,9 @@
 #pragma once
 
-#include <bitset>
 #include <functional>
 #include <string>
 
 #include "Controls.h"
-#include "Design.h"
 #include "GameState.h"
 #include "Host.h"
 #include "Random.h"
@@ -37,10 +35,6 @@ private:
     Host& host_;
     Random& random_;
     GameState state_;
-    // The letters guessed in this round: none of them can be guessed again.
-    std::bitset<design::kLetterCount> guessed_;
-    // Set once the round is won or lost: its controls take nothing more until the reload.
-    bool roundOver_ = false;
     // The refusal last reported at a load, so that a file that stays bad is told of once.
     std::string reportedAtLoad_;
 };

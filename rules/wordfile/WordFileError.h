@@ -6,14 +6,16 @@
 // A word file that cannot give a round: which file, and why, in words a player can act on.
 class WordFileError : public std::runtime_error {
 public:
-    // missing: the file is not there at all, which a fresh install may mean.
-    WordFileError(std::string path, const std::string& reason, bool missing);
+    // shownName: the file as the player knows it. missing: the file is not there at all, which
+    // a fresh install may mean.
+    WordFileError(std::string name, const std::string& shownName, const std::string& reason,
+                  bool missing);
 
     // As it was given.
-    const std::string& path() const { return path_; }
+    const std::string& name() const { return name_; }
     bool missing() const { return missing_; }
 
 private:
-    std::string path_;
+    std::string name_;
     bool missing_;
 };

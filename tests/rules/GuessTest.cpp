@@ -8,7 +8,6 @@
 #include "RecordingWindow.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
-#include "TempFolder.h"
 
 namespace {
 
@@ -22,13 +21,12 @@ class Round : public testing::Test {
 protected:
     void start(std::string_view word) {
         startoff(state, display, random,
-                 folder.write("words.scf", "Test\n" + std::string(word) + "\n"));
+                 WordFile::ofBytes("words.scf", "Test\n" + std::string(word) + "\n"));
         display.calls.clear();
     }
 
     Outcome guess(char letter) { return guessLetter(state, display, indexOf(letter)); }
 
-    TempFolder folder;
     GameState state;
     RecordingWindow display;
     ChosenRandom random;

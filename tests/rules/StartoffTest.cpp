@@ -20,7 +20,7 @@ class RoundStart : public testing::Test {
 protected:
     void startFrom(std::string_view text, double r = 0, const char* name = "words.scf") {
         random.r = r;
-        startoff(state, display, random, folder.write(name, text));
+        startoff(state, display, random, WordFile::atPath(folder.write(name, text)));
     }
 
     TempFolder folder;
@@ -79,15 +79,16 @@ TEST_F(RoundStart, leavesStateAndDisplayUntouchedWhenTheFileCannotGiveARound) {
     for (const char* text : {"", "Birds", "Birds\n\n\n"}) {
         EXPECT_THROW(startFrom(text, 0, "bad.scf"), WordFileError) << text;
     }
-    EXPECT_THROW(startoff(state, display, random, (folder.path() / "gone.scf").string()),
-                 WordFileError);
+    EXPECT_THROW(
+        startoff(state, display, random, WordFile::atPath((folder.path() / "gone.scf").string())),
+        WordFileError);
 
     EXPECT_TRUE(display.calls.empty());
     EXPECT_EQ(state.category, before.category);
     EXPECT_EQ(state.secretWord, before.secretWord);
     EXPECT_EQ(state.slots, before.slots);
     EXPECT_EQ(state.missesLeft, 4);
-    EXPECT_EQ(state.wordFilePath, before.wordFilePath);
+    EXPECT_EQ(state.wordFile.name(), before.wordFile.name());
     EXPECT_EQ(state.wordList.word(1), "OTTER");
 }
 

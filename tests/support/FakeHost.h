@@ -8,7 +8,8 @@
 
 #include "Host.h"
 
-// Answers the open dialog from a queue (cancelling when it runs dry), keeps every message and
+// Answers the open dialog from a queue (cancelling when it runs dry), keeps every message, every
+// filter it was shown as the design writes it ("Scaffle files (*.scf)|*.scf|..."), and
 // every end of the program, and keeps the tasks put off until after an event for the test to
 // run when it chooses.
 class FakeHost final : public Host {
@@ -25,12 +26,19 @@ public:
             onMessage();
         }
     }
-    std::optional<std::string> chooseWordFile(const std::string& filter) override {
-        filters.push_back(filter);
+    std::optional<WordFile> chooseWordFile(std::span<const FileType> filter) override {
+        std::string shown;
+        for (const FileType& type : filter) {
+            if (!shown.empty()) {
+                shown += '|';
+            }
+            shown.append(type.description).append("|").append(type.pattern);
+        }
+        filters.push_back(shown);
         if (answers.empty()) {
             return std::nullopt;
         }
-        std::optional<std::string> answer = answers.front();
+        std::optional<WordFile> answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -49,7 +57,7 @@ public:
     std::vector<Message> messages;
     // Runs while a message is up, as the player would see it.
     std::function<void()> onMessage;
-    std::deque<std::optional<std::string>> answers;
+    std::deque<std::optional<WordFile>> answers;
     std::vector<std::string> filters;
     std::vector<int> ends;
     std::deque<std::function<void()>> later;

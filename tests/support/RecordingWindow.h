@@ -59,7 +59,7 @@ public:
     std::string caption;
     std::string maskedWord;
     std::string winsText;
-    std::bitset<design::kLetterCount> lettersShown;
+    std::bitset<kLetterCount> lettersShown;
     std::bitset<kMissesPerRound> piecesShown;
     int focus = -1;
 

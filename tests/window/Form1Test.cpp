@@ -37,8 +37,9 @@ protected:
             form.Letter_Click(letter - 'A');
         }
     }
-    void open(const std::optional<std::string>& path) {
-        host.answers.push_back(path);
+    void open(const std::string& path) { open(WordFile::atPath(path)); }
+    void open(const std::optional<WordFile>& file) {
+        host.answers.push_back(file);
         form.mnuOH_Click();
     }
     std::string shownPath(const std::string& name) const { return (folder.path() / name).string(); }
@@ -54,7 +55,7 @@ TEST_F(Game, aLoadBuildsTheKeyboardThenStartsARoundAndFocusesA) {
     start("Test\nOTTER\n");
     EXPECT_EQ(window.calls, (Calls{"keyboard", "caption Scaffle! Category: Test",
                                    "masked _ _ _ _ _", "wins Wins: 0", "focus A"}));
-    EXPECT_EQ(form.state().wordFilePath, "C:/scaffle.scf");
+    EXPECT_EQ(form.state().wordFile.name(), "C:/scaffle.scf");
     EXPECT_EQ(random.seeds, 1);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -130,7 +131,7 @@ TEST_F(Game, openingAWordFileMidRoundStartsAFreshRoundAndClearsTheBoard) {
     click("AWREN");
     host.finishEvent();
     EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
-    EXPECT_EQ(form.state().wordFilePath, birds);
+    EXPECT_EQ(form.state().wordFile.name(), birds);
     EXPECT_EQ(window.winsText, "Wins: 1");
 }
 
@@ -149,8 +150,25 @@ TEST_F(Game, aCancelledOrRefusedOpenLeavesTheRoundAsItWas) {
                        " cannot be used: it is a folder, not a file.",
                    "Scaffle!"}}));
     EXPECT_EQ(window.calls, before);
-    EXPECT_EQ(form.state().wordFilePath, "C:/scaffle.scf");
+    EXPECT_EQ(form.state().wordFile.name(), "C:/scaffle.scf");
     EXPECT_EQ(form.state().missesLeft, 8);
+}
+
+TEST_F(Game, aFileGivenAsBytesPlaysAsFromDiskAndIsNamedAsThePlayerChoseIt) {
+    // A browser has no paths: the page hands over the bytes of the chosen file and its name.
+    start("Test\nOTTER\n");
+    open(WordFile::ofBytes("birds.txt", "Birds\r\nWREN\r\n"));
+    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
+    click("WREN");
+    host.finishEvent();
+    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
+    EXPECT_EQ(window.winsText, "Wins: 1");
+
+    open(WordFile::ofBytes("notes.txt", "Notes\n"));
+    EXPECT_EQ(host.messages.back(),
+              (Message{"The word file notes.txt cannot be used: it holds a category but no word.",
+                       "Scaffle!"}));
+    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
 }
 
 TEST_F(Game, aMissingDefaultFilePlaysTheBuiltInListSilently) {

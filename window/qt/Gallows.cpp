@@ -1,11 +1,10 @@
 #include "Gallows.h"
 
 #include <QAccessibleWidget>
-#include <QPainter>
-#include <algorithm>
 
 #include "GameState.h"
-#include "Pixels.h"
+#include "QtCanvas.h"
+#include "QtLook.h"
 
 namespace {
 
@@ -17,51 +16,36 @@ QAccessibleInterface* accessibleGallows(const QString& className, QObject* objec
     return nullptr;
 }
 
-void paintPieces(QPainter& painter, const std::array<bool, design::kHang.size()>& shown) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < design::kHang.size(); ++i) {
-        if (!shown[i]) {
-            continue;
-        }
-        const design::Piece& piece = design::kHang[i];
-        painter.setPen(
-            QPen(pixels::from(piece.colour), piece.penWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(pixels::from(piece.start), pixels::from(piece.end));
-    }
-}
-
 }  // namespace
 
 Gallows::Gallows(QWidget* parent) : QWidget(parent) {
     static const bool accessible = (QAccessible::installFactory(accessibleGallows), true);
     Q_UNUSED(accessible);
     setAccessibleName("Gallows");
-    setGeometry(0, 0, pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
+    const Scale& scale = qtlook::kWidgetScale;
+    setGeometry(0, 0, scale.pixels(design::kClientWidth), scale.pixels(design::kClientHeight));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (int piece = kMissesPerRound + 1; piece <= int(design::kHang.size()); ++piece) {
-        shown_.at(piece - 1) = true;
-    }
     describe();
 }
 
 void Gallows::showPiece(int piece) {
-    shown_.at(piece - 1) = true;
+    shown_.set(static_cast<std::size_t>(piece - 1));
     describe();
     update();
 }
 
 void Gallows::hidePiece(int piece) {
-    shown_.at(piece - 1) = false;
+    shown_.reset(static_cast<std::size_t>(piece - 1));
     describe();
     update();
 }
 
 void Gallows::describe() {
-    const auto misses = std::count(shown_.begin(), shown_.begin() + kMissesPerRound, true);
+    const std::size_t misses = (shown_ & ~drawing::designPieces()).count();
     setAccessibleDescription(QString("%1 of %2 pieces shown").arg(misses).arg(kMissesPerRound));
 }
 
 void Gallows::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintPieces(painter, shown_);
+    QtCanvas canvas(*this);
+    drawing::drawGallows(canvas, canvas.scale(), shown_);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
-#include "Design.h"
+#include "Drawing.h"
 
-// The gallows drawing, Hang: twelve straight lines, each shown or hidden.
+// The gallows drawing, Hang: twelve pieces, each shown or hidden, painted by the game's drawing.
 class Gallows final : public QWidget {
     Q_OBJECT
 
@@ -15,7 +14,7 @@ public:
     // Pieces are numbered 1 to 12.
     void showPiece(int piece);
     void hidePiece(int piece);
-    bool isShown(int piece) const { return shown_.at(piece - 1); }
+    bool isShown(int piece) const { return shown_.test(static_cast<std::size_t>(piece - 1)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,5 +22,5 @@ protected:
 private:
     void describe();
 
-    std::array<bool, design::kHang.size()> shown_{};
+    drawing::PiecesShown shown_ = drawing::designPieces();
 };

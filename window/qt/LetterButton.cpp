@@ -1,53 +1,24 @@
 #include "LetterButton.h"
 
-#include <QPainter>
+#include "Drawing.h"
+#include "QtCanvas.h"
+#include "QtLook.h"
 
-#include "Pixels.h"
-
-namespace {
-
-// The edges of a raised key, lit from the top left, two pixels deep: outer then inner.
-const QColor kLit(255, 255, 255);
-const QColor kLitInner(255, 255, 191);
-const QColor kShade(0, 0, 0);
-const QColor kShadeInner(153, 153, 0);
-const QColor kInk(0, 0, 0);
-
-// Filled, not stroked: a pixel of edge is a whole pixel of the square at any scale.
-void drawEdge(QPainter& painter, QRect rect, const QColor& topLeft, const QColor& bottomRight) {
-    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, topLeft);
-    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), topLeft);
-    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, bottomRight);
-    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), bottomRight);
-}
-
-}  // namespace
-
-LetterButton::LetterButton(QWidget* parent) : QPushButton(parent) {
-    static const QFont letterFont = pixels::from(design::kLetterFont);  // once, not 26 times
+LetterButton::LetterButton(QWidget* parent, int letterIndex) : QPushButton(parent) {
+    const QString caption(QChar('A' + letterIndex));
+    setText(caption);
+    setAccessibleName(caption);
+    // The face draws its letter itself; the font is the one it draws with, made once.
+    static const QFont letterFont = qtlook::font(
+        design::kLetterFont, qtlook::kWidgetScale.fontPixels(design::kLetterFont.points));
     setFont(letterFont);
-    setGeometry(pixels::from(design::kLetter0));
+    setGeometry(qtlook::rect(drawing::letterBox(qtlook::kWidgetScale, 0, false)));
 }
 
 void LetterButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), pixels::from(design::kLetterFace));
-    const bool pressed = isDown();
-    // A pressed key is lit from the other side, and its letter sinks by a pixel.
-    const QRect outer = rect();
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    if (pressed) {
-        drawEdge(painter, outer, kShade, kLit);
-        drawEdge(painter, inner, kShadeInner, kLitInner);
-    } else {
-        drawEdge(painter, outer, kLit, kShade);
-        drawEdge(painter, inner, kLitInner, kShadeInner);
-    }
-    painter.setPen(kInk);
-    painter.drawText(pressed ? rect().translated(1, 1) : rect(), Qt::AlignCenter, text());
-    if (hasFocus()) {
-        // Black on yellow: far clearer than the style's own mark, which shows only after Tab.
-        const QRect mark = rect().adjusted(3, 3, -3, -3);
-        drawEdge(painter, mark, kInk, kInk);
-    }
+    QtCanvas canvas(*this);
+    const double factor = canvas.scale().factor();
+    const PixelRect face{0, 0, qRound(width() * factor), qRound(height() * factor)};
+    drawing::drawKey(canvas, canvas.scale(), face, text().front().toLatin1(),
+                     {isDown(), hasFocus()});
 }

@@ -2,12 +2,11 @@
 
 #include <QPushButton>
 
-// A key of the letter keyboard: a push button with the design's yellow face filling its square,
-// raised edges that sink when it is pressed, and a focus mark that shows whenever it has the
-// focus, in the same ink as its letter.
+// A key of the letter keyboard: a native push button, for the focus, the keyboard and screen
+// readers, whose face is the game's own drawing.
 class LetterButton final : public QPushButton {
 public:
-    explicit LetterButton(QWidget* parent);
+    LetterButton(QWidget* parent, int letterIndex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

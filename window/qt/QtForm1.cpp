@@ -2,33 +2,45 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 
 #include "Gallows.h"
-#include "Icon.h"
 #include "LetterButton.h"
-#include "Pixels.h"
+#include "Menu.h"
+#include "QtLook.h"
 
 namespace {
 
-QLabel* designLabel(QWidget* parent, const char* name, design::Rect rect, const design::Font& font,
-                    const char* text, design::Rgb background) {
+QLabel* designLabel(QWidget* parent, const char* name, const drawing::LabelLook& look,
+                    const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(name);
-    // The ink is fixed with the background, as the design fixes both: under a dark colour
-    // scheme the theme's light text would vanish on the white or pink.
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, pixels::from(background));
-    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Window, qtlook::colour(look.background));
+    colours.setColor(QPalette::WindowText, qtlook::colour(look.ink));
     label->setPalette(colours);
     label->setAutoFillBackground(true);
-    label->setGeometry(pixels::from(rect));
-    label->setFont(pixels::from(font));
+    label->setGeometry(qtlook::rect(look.box));
+    label->setFont(qtlook::font(look.font, look.fontPixels));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// The icon's pictures, drawn at build time in every size a desktop asks for, each read only
+// when it is needed.
+QIcon gameIcon() {
+    QIcon icon;
+    QDirIterator pictures(":/icons", {"scaffle.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (pictures.hasNext()) {
+        const QString path = pictures.next();
+        const int size = path.section('/', -3, -3).section('x', 0, 0).toInt();
+        icon.addFile(path, QSize(size, size));
+    }
+    return icon;
 }
 
 }  // namespace
@@ -49,27 +61,24 @@ void QtForm1::rebuild() {
     // Replacing the central widget deletes the old one with every control in it, the letters
     // made at load among them.
     auto* client = new QWidget;
-    client->setFixedSize(pixels::from(design::kClientWidth), pixels::from(design::kClientHeight));
+    const Scale& scale = qtlook::kWidgetScale;
+    client->setFixedSize(scale.pixels(design::kClientWidth), scale.pixels(design::kClientHeight));
     QPalette white = client->palette();
-    white.setColor(QPalette::Window, pixels::from(design::kBackground));
+    white.setColor(QPalette::Window, qtlook::colour(design::kBackground));
     client->setPalette(white);
     client->setAutoFillBackground(true);
 
     Hang = new Gallows(client);
     Hang->setObjectName("Hang");
 
-    Label1 = designLabel(client, "Label1", design::kLabel1, design::kLabel1Font,
-                         design::kLabel1Text, design::kLabel1Background);
+    Label1 = designLabel(client, "Label1", drawing::label1Look(scale), design::kLabel1Text);
     // A screen reader reads the labels' own texts; these say what the texts are.
     Label1->setAccessibleDescription("The word to guess");
-    WinTotal = designLabel(client, "WinTotal", design::kWinTotal, design::kWinTotalFont,
-                           design::kWinTotalText, design::kBackground);
+    WinTotal = designLabel(client, "WinTotal", drawing::winTotalLook(scale), design::kWinTotalText);
     WinTotal->setAccessibleDescription("Words guessed so far");
 
     Letter = new QButtonGroup(client);
-    auto* designedLetter = new LetterButton(client);
-    designedLetter->setText("A");
-    Letter->addButton(designedLetter, 0);
+    Letter->addButton(new LetterButton(client, 0), 0);
     connect(Letter, &QButtonGroup::idClicked, this,
             [this](int letterIndex) { form_.Letter_Click(letterIndex); });
 
@@ -79,34 +88,28 @@ void QtForm1::rebuild() {
 }
 
 void QtForm1::buildMenu() {
-    QMenu* mnuFile = menuBar()->addMenu("File");
+    QMenu* mnuFile = menuBar()->addMenu(menu::kFileCaption);
     mnuFile->setObjectName("mnuFile");
-    const auto addCommand = [&](const char* name, const char* caption, QKeyCombination shortcut,
-                                void (Form1::*handler)()) {
-        QAction* action = mnuFile->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { (form_.*handler)(); });
-    };
-    addCommand("mnuOH", "Open Scaffle Word File", Qt::CTRL | Qt::Key_O, &Form1::mnuOH_Click);
-    addCommand("mnuAbout", "About Scaffle!", Qt::CTRL | Qt::Key_A, &Form1::mnuAbout_Click);
-    addCommand("mnuExit", "Exit", Qt::CTRL | Qt::Key_X, &Form1::mnuExit_Click);
+    for (const menu::Command& command : menu::kFileCommands) {
+        QAction* action = mnuFile->addAction(command.caption);
+        action->setObjectName(command.name);
+        action->setShortcut(Qt::CTRL | static_cast<Qt::Key>(command.ctrlKey));
+        connect(action, &QAction::triggered, this,
+                [this, click = command.click] { (form_.*click)(); });
+    }
 }
 
 void QtForm1::buildKeyboard() {
-    for (int index = 0; index < design::kLetterCount; ++index) {
+    for (int index = 0; index < kLetterCount; ++index) {
         if (index > 0) {
-            auto* button = new LetterButton(centralWidget());
+            auto* button = new LetterButton(centralWidget(), index);
             button->hide();  // until the whole keyboard stands
             Letter->addButton(button, index);
         }
-        const design::Point place = design::kLetterPlaces[static_cast<std::size_t>(index)];
-        letter(index)->move(pixels::from(place.x), pixels::from(place.y));
+        letter(index)->setGeometry(
+            qtlook::rect(drawing::letterBox(qtlook::kWidgetScale, index, true)));
     }
-    for (int index = 0; index < design::kLetterCount; ++index) {
-        const QString caption(QChar('A' + index));
-        letter(index)->setText(caption);
-        letter(index)->setAccessibleName(caption);
+    for (int index = 0; index < kLetterCount; ++index) {
         letter(index)->show();
     }
 }

@@ -32,7 +32,7 @@ void QtHost::message(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-std::optional<std::string> QtHost::chooseWordFile(const std::string& filter) {
+std::optional<WordFile> QtHost::chooseWordFile(std::span<const FileType> filter) {
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter));
     // The sample word files are one click away; the dialog still opens where it always does.
     QList<QUrl> places = dialog.sidebarUrls();
@@ -43,7 +43,7 @@ std::optional<std::string> QtHost::chooseWordFile(const std::string& filter) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    return WordFile::atPath(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
 }
 
 void QtHost::end(int status) {
@@ -66,13 +66,12 @@ QStringList sampleFolders(const QString& programFolder) {
     return folders;
 }
 
-QString qtFileFilter(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split('|');
+QString qtFileFilter(std::span<const FileType> filter) {
     QStringList entries;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    for (const FileType& type : filter) {
         // "*.*" means every file to a player, but on this system it misses names without a dot.
-        const QString pattern = parts[i + 1] == "*.*" ? QStringLiteral("*") : parts[i + 1];
-        const QString& description = parts[i];
+        const QString pattern = QString(type.pattern) == "*.*" ? "*" : type.pattern;
+        const QString description(type.description);
         entries << (description.endsWith("(" + pattern + ")") ? description
                                                               : description + " (" + pattern + ")");
     }

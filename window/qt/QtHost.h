@@ -8,7 +8,7 @@
 class QtHost final : public Host {
 public:
     void message(const std::string& text, const std::string& title) override;
-    std::optional<std::string> chooseWordFile(const std::string& filter) override;
+    std::optional<WordFile> chooseWordFile(std::span<const FileType> filter) override;
     void end(int status) override;
     void afterThisEvent(std::function<void()> task) override;
 };
@@ -17,6 +17,5 @@ public:
 // folder that programFolder is.
 QStringList sampleFolders(const QString& programFolder);
 
-// The open dialog's filter in Qt's form: "Scaffle files (*.scf)|*.scf|All files|*.*" becomes
-// "Scaffle files (*.scf);;All files (*)".
-QString qtFileFilter(const std::string& filter);
+// The open dialog's filter in Qt's form: "Scaffle files (*.scf);;All files (*)".
+QString qtFileFilter(std::span<const FileType> filter);

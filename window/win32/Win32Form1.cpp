@@ -170,7 +170,7 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form1::command(int id) {
-    if (id >= kFirstLetter && id < kFirstLetter + design::kLetterCount) {
+    if (id >= kFirstLetter && id < kFirstLetter + kLetterCount) {
         form_.Letter_Click(id - kFirstLetter);
     } else if (id == mnuOH) {
         form_.mnuOH_Click();
@@ -225,13 +225,13 @@ void Win32Form1::rebuild() {
 }
 
 void Win32Form1::buildKeyboard() {
-    for (int index = 1; index < design::kLetterCount; ++index) {
+    for (int index = 1; index < kLetterCount; ++index) {
         Letter[index] = createLetter(index);  // hidden until the whole keyboard stands
     }
-    for (int index = 0; index < design::kLetterCount; ++index) {
+    for (int index = 0; index < kLetterCount; ++index) {
         placeLetter(index);
     }
-    for (int index = 0; index < design::kLetterCount; ++index) {
+    for (int index = 0; index < kLetterCount; ++index) {
         showLetter(index);
     }
 }
@@ -353,7 +353,7 @@ void Win32Form1::fitTo(UINT dpi) {
     };
     placeLabel(Label1, design::kLabel1, label1Font_);
     placeLabel(WinTotal, design::kWinTotal, winTotalFont_);
-    for (int index = 0; index < design::kLetterCount; ++index) {
+    for (int index = 0; index < kLetterCount; ++index) {
         if (Letter[index] != nullptr) {
             SendMessageW(Letter[index], WM_SETFONT, reinterpret_cast<WPARAM>(letterFont_), FALSE);
             placeLetter(index);

@@ -50,7 +50,7 @@ private:
     Form1 form_;
     HWND window_ = nullptr;
     HACCEL shortcuts_ = nullptr;
-    std::array<HWND, design::kLetterCount> Letter{};
+    std::array<HWND, kLetterCount> Letter{};
     HWND Label1 = nullptr;
     HWND WinTotal = nullptr;
     std::bitset<design::kHang.size()> Hang;  // the pieces shown

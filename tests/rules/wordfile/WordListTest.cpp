@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "FormatError.h"
-#include "ReadWordList.h"
 #include "TempFolder.h"
+#include "WordFile.h"
 #include "WordFileError.h"
 
 namespace {
@@ -120,7 +120,7 @@ TEST(ReadingAWordList, findsTheSameWordsInALongFileWhereverABlankStands) {
         for (const std::string last : {"TIGER", " TIGER "}) {
             SCOPED_TRACE(category + last);
             const auto list =
-                readWordList(folder.write("long.scf", category + "\n" + words + last));
+                WordFile::atPath(folder.write("long.scf", category + "\n" + words + last)).read();
             EXPECT_EQ(list.count(), 100'001U);
             EXPECT_EQ(list.word(77'777), "LION77776");
             EXPECT_EQ(list.word(100'001), "TIGER");
@@ -130,16 +130,16 @@ TEST(ReadingAWordList, findsTheSameWordsInALongFileWhereverABlankStands) {
 
 TEST(ReadingAWordList, readsFromDiskAndNamesTheFileInItsErrors) {
     TempFolder folder;
-    const auto list = readWordList(folder.write("latin.scf", "Caf\xE9s\nLATTE\n"));
+    const auto list = WordFile::atPath(folder.write("latin.scf", "Caf\xE9s\nLATTE\n")).read();
     EXPECT_EQ(list.category(), "Caf\xC3\xA9s");
     EXPECT_EQ(list.word(1), "LATTE");
 
     const std::string empty = folder.write("empty.scf", "");
     try {
-        readWordList(empty);
+        WordFile::atPath(empty).read();
         FAIL() << "an empty file gave a word list";
     } catch (const WordFileError& error) {
-        EXPECT_EQ(error.path(), empty);
+        EXPECT_EQ(error.name(), empty);
         EXPECT_EQ(std::string(error.what()),
                   "The word file " + empty + " cannot be used: it is empty.");
     }

@@ -5,9 +5,8 @@
 #include <QDir>
 
 TEST(QtFileFilter, turnsTheGameFilterIntoQtsWithAllFilesMeaningEveryFile) {
-    EXPECT_EQ(qtFileFilter("Scaffle files (*.scf)|*.scf|Text files (*.txt)|*.txt|All files|*.*")
-                  .toStdString(),
-              "Scaffle files (*.scf);;Text files (*.txt);;All files (*)");
+    const FileType filter[] = {{"Scaffle files (*.scf)", "*.scf"}, {"All files", "*.*"}};
+    EXPECT_EQ(qtFileFilter(filter).toStdString(), "Scaffle files (*.scf);;All files (*)");
 }
 
 TEST(SampleFolders, holdTheSourceTreesDataForAGameRunFromItsBuildFolder) {

@@ -4,7 +4,7 @@
 # opened, a loss that ends the program, and Ctrl+X. Exits 77 (skipped) only where Xvfb or
 # openbox cannot start.
 game=$(realpath "$1")
-source "$(dirname "$0")/xvfb-lib.sh"
+source "$(dirname "$0")/../../support/xvfb-lib.sh"
 
 printf 'Test\r\nOTTER\r\n' >"$work/C:/scaffle.scf"
 start_game "Scaffle! Category: Test"

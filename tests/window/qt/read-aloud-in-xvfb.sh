@@ -2,7 +2,7 @@
 # The real game as a screen reader meets it: the accessibility bus of a desktop session,
 # the game on it, and what it says after a guess and a miss.
 game=$(realpath "$1")
-source "$(dirname "$0")/xvfb-lib.sh"
+source "$(dirname "$0")/../../support/xvfb-lib.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] && command -v dbus-daemon >/dev/null && /usr/bin/python3 -c 'import pyatspi' ||
     { echo "SKIP: at-spi2-core, dbus or python3-pyatspi is not installed"; exit 77; }

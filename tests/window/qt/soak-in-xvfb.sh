@@ -4,7 +4,7 @@
 # reload the board must be the design's, and 300 reloads must not grow the game's memory.
 game=$(realpath "$1")
 reloads=${2:-300}
-source "$(dirname "$0")/xvfb-lib.sh"
+source "$(dirname "$0")/../../support/xvfb-lib.sh"
 
 printf 'Soak\r\nA\r\n' >"$work/C:/scaffle.scf"
 printf 'Soak\r\nA\r\n' >"$work/other.scf"

@@ -6,7 +6,7 @@
 # name a prefix of the test run's own. Screenshots of each step go to $2 when given.
 exe=$(realpath "$1")
 shots=${2:-}
-source "$(dirname "$0")/../qt/xvfb-lib.sh"
+source "$(dirname "$0")/../../support/xvfb-lib.sh"
 command -v /usr/lib/wine/wine64 >/dev/null || { echo "SKIP: Wine is not installed"; exit 77; }
 : "${WINEPREFIX:?must name a prefix of this test run}"
 export WINEDEBUG=-all

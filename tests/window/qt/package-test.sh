@@ -4,7 +4,7 @@
 # and starts the unpacked game.
 build=$(realpath "$1")
 game=/nonexistent  # set once the package is unpacked
-source "$(dirname "$0")/../window/qt/xvfb-lib.sh"
+source "$(dirname "$0")/../../support/xvfb-lib.sh"
 for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done

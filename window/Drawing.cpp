@@ -1,0 +1,171 @@
+#include "Drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace drawing {
+
+namespace {
+
+constexpr design::Rgb kInk{0, 0, 0};
+// A key's edges, lit from the top left, outer then inner.
+constexpr design::Rgb kLit{255, 255, 255};
+constexpr design::Rgb kLitInner{255, 255, 191};
+constexpr design::Rgb kShade{0, 0, 0};
+constexpr design::Rgb kShadeInner{153, 153, 0};
+
+struct Span {
+    double from;
+    double to;
+};
+
+Span hull(std::optional<Span> a, Span b) {
+    return a ? Span{std::min(a->from, b.from), std::max(a->to, b.to)} : b;
+}
+
+// The x where low <= slope * x + offset <= high.
+std::optional<Span> between(double low, double slope, double offset, double high) {
+    if (slope == 0) {
+        return low <= offset && offset <= high ? std::optional<Span>({-HUGE_VAL, HUGE_VAL})
+                                               : std::nullopt;
+    }
+    const double first = (low - offset) / slope;
+    const double second = (high - offset) / slope;
+    return Span{std::min(first, second), std::max(first, second)};
+}
+
+std::optional<Span> overlap(std::optional<Span> a, std::optional<Span> b) {
+    if (!a || !b || std::max(a->from, b->from) > std::min(a->to, b->to)) {
+        return std::nullopt;
+    }
+    return Span{std::max(a->from, b->from), std::min(a->to, b->to)};
+}
+
+// A line with round ends: every point within radius of the segment from a to b.
+struct RoundLine {
+    double ax, ay, bx, by, radius;
+
+    // Where the row of centres at y crosses it; the shape is convex, so that is one span.
+    std::optional<Span> across(double y) const {
+        std::optional<Span> span;
+        for (const auto& [x, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double rise = y - cy;
+            if (std::abs(rise) <= radius) {
+                const double half = std::sqrt(radius * radius - rise * rise);
+                span = hull(span, {x - half, x + half});
+            }
+        }
+        const double dx = bx - ax;
+        const double dy = by - ay;
+        const double length = std::hypot(dx, dy);
+        // Within radius of the line through a and b, and between the ends.
+        const std::optional<Span> body =
+            overlap(between(-radius * length, dy, -dy * ax - (y - ay) * dx, radius * length),
+                    between(0, dx, -dx * ax + (y - ay) * dy, length * length));
+        return body ? hull(span, *body) : span;
+    }
+};
+
+// Fills the pixels whose centres the line covers, rows of the same span as one rectangle.
+void fillRoundLine(Canvas& canvas, const RoundLine& line, design::Rgb colour) {
+    const int top = static_cast<int>(std::floor(std::min(line.ay, line.by) - line.radius));
+    const int bottom = static_cast<int>(std::ceil(std::max(line.ay, line.by) + line.radius));
+    std::optional<PixelRect> pending;
+    for (int row = top; row <= bottom; ++row) {
+        std::optional<PixelRect> here;
+        if (const std::optional<Span> span = line.across(row + 0.5)) {
+            const int left = static_cast<int>(std::ceil(span->from - 0.5));
+            const int right = static_cast<int>(std::ceil(span->to - 0.5));
+            if (right > left) {
+                here = PixelRect{left, row, right - left, 1};
+            }
+        }
+        if (pending && here && here->left == pending->left && here->width == pending->width) {
+            ++pending->height;
+            continue;
+        }
+        if (pending) {
+            canvas.fill(*pending, colour);
+        }
+        pending = here;
+    }
+    if (pending) {
+        canvas.fill(*pending, colour);
+    }
+}
+
+PixelRect inset(const PixelRect& box, int by) {
+    return {box.left + by, box.top + by, box.width - 2 * by, box.height - 2 * by};
+}
+
+// One ring of edge pixels: the top and left in one colour, then the bottom and right.
+void drawEdge(Canvas& canvas, const PixelRect& box, int edge, design::Rgb topLeft,
+              design::Rgb bottomRight) {
+    canvas.fill({box.left, box.top, box.width, edge}, topLeft);
+    canvas.fill({box.left, box.top, edge, box.height}, topLeft);
+    canvas.fill({box.left, box.bottom() - edge, box.width, edge}, bottomRight);
+    canvas.fill({box.right() - edge, box.top, edge, box.height}, bottomRight);
+}
+
+}  // namespace
+
+PiecesShown designPieces() {
+    PiecesShown shown;
+    for (std::size_t piece = kMissesPerRound; piece < shown.size(); ++piece) {
+        shown.set(piece);
+    }
+    return shown;
+}
+
+void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
+    for (std::size_t i = 0; i < design::kHang.size(); ++i) {
+        if (shown.test(i)) {
+            const design::Piece& piece = design::kHang[i];
+            fillRoundLine(canvas,
+                          {scale.exactly(piece.start.x), scale.exactly(piece.start.y),
+                           scale.exactly(piece.end.x), scale.exactly(piece.end.y),
+                           piece.penWidth * scale.factor() / 2},
+                          piece.colour);
+        }
+    }
+}
+
+void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look) {
+    const int edge = scale.edge();
+    canvas.fill(box, design::kLetterFace);
+    const PixelRect inner = inset(box, edge);
+    if (look.pressed) {
+        drawEdge(canvas, box, edge, kShade, kLit);
+        drawEdge(canvas, inner, edge, kShadeInner, kLitInner);
+    } else {
+        drawEdge(canvas, box, edge, kLit, kShade);
+        drawEdge(canvas, inner, edge, kLitInner, kShadeInner);
+    }
+    const int sink = look.pressed ? edge : 0;
+    canvas.text({box.left + sink, box.top + sink, box.width, box.height},
+                std::string_view(&letter, 1), design::kLetterFont,
+                scale.fontPixels(design::kLetterFont.points), kInk);
+    if (look.focused) {
+        drawEdge(canvas, inset(box, 3 * edge), edge, kInk, kInk);
+    }
+}
+
+PixelRect letterBox(const Scale& scale, int letterIndex, bool keyboardBuilt) {
+    const design::Point place = keyboardBuilt
+                                    ? design::kLetterPlaces[static_cast<std::size_t>(letterIndex)]
+                                    : design::Point{design::kLetter0.left, design::kLetter0.top};
+    return scale.rect({place.x, place.y, design::kLetter0.width, design::kLetter0.height});
+}
+
+LabelLook label1Look(const Scale& scale) {
+    return {scale.rect(design::kLabel1), design::kLabel1Background, kInk, design::kLabel1Font,
+            scale.fontPixels(design::kLabel1Font.points)};
+}
+
+LabelLook winTotalLook(const Scale& scale) {
+    return {scale.rect(design::kWinTotal), design::kBackground, kInk, design::kWinTotalFont,
+            scale.fontPixels(design::kWinTotalFont.points)};
+}
+
+}  // namespace drawing

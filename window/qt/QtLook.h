@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include "Design.h"
+#include "Scale.h"
+
+// The design's colours, fonts and boxes as Qt's.
+namespace qtlook {
+
+inline QColor colour(design::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+inline QRect rect(const PixelRect& box) {
+    return {box.left, box.top, box.width, box.height};
+}
+
+// The design's family where the system has it, else its metric-compatible stand-in.
+inline QFont font(const design::Font& font, int pixels) {
+    QFont::insertSubstitution(font.family, font.substitute);
+    QFont qfont(font.family);
+    qfont.setPixelSize(pixels);
+    qfont.setBold(font.bold);
+    return qfont;
+}
+
+// Qt places and sizes widgets in pixels of the design's scale, and paints them at the screen's.
+inline constexpr Scale kWidgetScale{1};
+
+}  // namespace qtlook
