@@ -1,6 +1,8 @@
 # A fresh Debian 12 machine gets what each target needs, and no more.
-# Building and playing: the compiler, CMake, Qt and the fonts.
-PLAY_PACKAGES := g++ cmake qt6-base-dev qt6-qpa-plugins fonts-liberation
+# Every build: the compiler, CMake, and the tools that make the icon's pictures from its SVG.
+BUILD_PACKAGES := g++ cmake librsvg2-bin icoutils
+# Building and playing on Linux: Qt and the fonts.
+PLAY_PACKAGES := $(BUILD_PACKAGES) qt6-base-dev qt6-qpa-plugins fonts-liberation
 # The suite: its test frameworks, a desktop to play in (X with a window manager, Wayland, the
 # accessibility bus) and the packaging checks.
 TEST_PACKAGES := libgtest-dev libgmock-dev xvfb openbox xdotool x11-utils imagemagick \
@@ -10,7 +12,7 @@ BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file
 # Windows: the cross compiler, and Wine with a desktop to play the program in.
-WINDOWS_PACKAGES := mingw-w64 g++-mingw-w64-x86-64-posix
+WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix
 WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick
 BUILD := build
 WINDOWS_BUILD := build-windows
@@ -46,7 +48,7 @@ deps-fuzz: deps-play
 	$(call install,$(FUZZ_PACKAGES))
 deps-package: deps-play
 	$(call install,$(PACKAGE_PACKAGES))
-deps-windows: deps-play
+deps-windows:
 	$(call install,$(WINDOWS_PACKAGES))
 deps-test-windows: deps-windows
 	$(call install,$(WINE_PACKAGES))
@@ -81,7 +83,7 @@ package: deps-package
 bench: deps-bench
 	$(call configure,OFF,ON)
 	@rm -f $(BUILD)/bench.log
-	for b in round_start_bench guess_bench window_bench; do \
+	for b in round_start_bench guess_bench qt/window_bench; do \
 	  $(BUILD)/bench/$$b --benchmark_color=false | tee -a $(BUILD)/bench.log || exit 1; done
 	@echo; echo "Summary:"; grep -aoE '[A-Za-z0-9-]+: .*(met|NOT MET)$$' $(BUILD)/bench.log
 
@@ -109,14 +111,14 @@ fuzz: deps-fuzz
 	build-fuzz/blocks_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
 	  -artifact_prefix=build-fuzz/blocks- build-fuzz/blocks-corpus fuzz/blocks-corpus
 
-# $(call configure-windows,TESTS[,BENCHMARKS]): the Windows build folder, cross-compiled; its icon is drawn
-# by the game's icon code, built for Linux in a folder of its own.
+# $(call configure-windows,TESTS[,BENCHMARKS]): the Windows build folder, cross-compiled; its icon is made
+# from the game's SVG by a native build of icon/ in a folder of its own.
 define configure-windows
-	cmake -S . -B $(WINDOWS_BUILD)/icon -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake -S icon -B $(WINDOWS_BUILD)/icon -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_BUILD)/icon -j $(JOBS) --target windows_icon
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=$(1) -DSCAFFLE_BENCHMARKS=$(or $(2),OFF) \
-	  -DSCAFFLE_WINDOWS_ICON=$(CURDIR)/$(WINDOWS_BUILD)/icon/dist/scaffle.ico \
+	  -DSCAFFLE_WINDOWS_ICON=$(CURDIR)/$(WINDOWS_BUILD)/icon/scaffle.ico \
 	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 endef
@@ -135,11 +137,12 @@ test-windows: deps-test-windows
 	  WINEDLLOVERRIDES="mscoree,mshtml=" ctest --output-on-failure --timeout 300
 
 # From the start to the mapped window under Wine, the game's against a bare Win32 window's.
-bench-windows: deps-test-windows deps-bench
+bench-windows: deps-test-windows
+	$(call install,$(BENCH_PACKAGES))
 	$(call configure-windows,OFF,ON)
-	cmake -S . -B $(WINDOWS_BUILD)/icon -DSCAFFLE_BENCHMARKS=ON
-	cmake --build $(WINDOWS_BUILD)/icon -j $(JOBS) --target wine_start_bench
-	bash bench/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/icon/bench/wine_start_bench
+	cmake -S bench/win32/wine -B $(WINDOWS_BUILD)/wine-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WINDOWS_BUILD)/wine-bench -j $(JOBS)
+	bash bench/win32/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/wine-bench/wine_start_bench
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD)

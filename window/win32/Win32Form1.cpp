@@ -1,8 +1,10 @@
 #include "Win32Form1.h"
 
-#include <cmath>
+#include <vector>
 
-#include "GameState.h"
+#include "Drawing.h"
+#include "Menu.h"
+#include "Win32Canvas.h"
 #include "WideText.h"
 
 namespace {
@@ -14,55 +16,36 @@ constexpr DWORD kWindowStyle =
 // WS_EX_CONTROLPARENT: Tab moves between the letters, as in a dialog.
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
-// Command and control numbers; 1 and 2 are what Return and Escape send.
-enum : int { mnuOH = 100, mnuAbout, mnuExit, kLabel1 = 200, kWinTotal, kFirstLetter = 1000 };
-
-COLORREF colour(design::Rgb rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-bool fontExists(const wchar_t* family) {
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(wanted.lfFaceName, family, LF_FACESIZE - 1);
-    bool found = false;
-    const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        screen, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-            *reinterpret_cast<bool*>(found) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
-}
-
-// The design's font where the system has it, else its metric-compatible stand-in.
-HFONT createFont(const design::Font& font, UINT dpi) {
-    const std::wstring family = wideText(font.family);
-    const std::wstring face = fontExists(family.c_str()) ? family : wideText(font.substitute);
-    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH, face.c_str());
-}
+// Control numbers; 1 and 2 are what Return and Escape send. The File menu's commands are
+// numbered from kFirstCommand in their order.
+enum : int { kFirstCommand = 100, kLabel1 = 200, kWinTotal, kFirstLetter = 1000 };
 
 HMENU createMenu() {
     HMENU mnuFile = CreatePopupMenu();
-    AppendMenuW(mnuFile, MF_STRING, mnuOH, L"Open Scaffle Word File\tCtrl+O");
-    AppendMenuW(mnuFile, MF_STRING, mnuAbout, L"About Scaffle!\tCtrl+A");
-    AppendMenuW(mnuFile, MF_STRING, mnuExit, L"Exit\tCtrl+X");
+    int id = kFirstCommand;
+    for (const menu::Command& command : menu::kFileCommands) {
+        const std::string caption =
+            std::string(command.caption) + "\tCtrl+" + std::string(1, command.ctrlKey);
+        AppendMenuW(mnuFile, MF_STRING, id++, wideText(caption).c_str());
+    }
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuFile), L"File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuFile),
+                wideText(menu::kFileCaption).c_str());
     return bar;
 }
 
 HACCEL createShortcuts() {
-    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'O', mnuOH},
-                    {FVIRTKEY | FCONTROL, 'A', mnuAbout},
-                    {FVIRTKEY | FCONTROL, 'X', mnuExit}};
-    return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    std::vector<ACCEL> keys;
+    WORD id = kFirstCommand;
+    for (const menu::Command& command : menu::kFileCommands) {
+        keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(command.ctrlKey), id++});
+    }
+    return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+void place(HWND control, const PixelRect& box) {
+    SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -70,8 +53,7 @@ HACCEL createShortcuts() {
 Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
     : instance_(instance),
       form_(*this, host, random),
-      letterFace_(CreateSolidBrush(colour(design::kLetterFace))),
-      label1Background_(CreateSolidBrush(colour(design::kLabel1Background))) {
+      label1Background_(CreateSolidBrush(win32Colour(design::kLabel1Background))) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -81,7 +63,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
         LoadImageW(instance, MAKEINTRESOURCEW(kIcon), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
-    windowClass.hbrBackground = CreateSolidBrush(colour(design::kBackground));
+    windowClass.hbrBackground = CreateSolidBrush(win32Colour(design::kBackground));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
 
@@ -102,10 +84,9 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
 Win32Form1::~Win32Form1() {
     DestroyWindow(window_);
     DestroyAcceleratorTable(shortcuts_);
-    for (HFONT font : {letterFont_, label1Font_, winTotalFont_}) {
+    for (HFONT font : {label1Font_, winTotalFont_}) {
         DeleteObject(font);
     }
-    DeleteObject(letterFace_);
     DeleteObject(label1Background_);
 }
 
@@ -170,14 +151,11 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form1::command(int id) {
+    const auto commands = static_cast<int>(menu::kFileCommands.size());
     if (id >= kFirstLetter && id < kFirstLetter + kLetterCount) {
         form_.Letter_Click(id - kFirstLetter);
-    } else if (id == mnuOH) {
-        form_.mnuOH_Click();
-    } else if (id == mnuAbout) {
-        form_.mnuAbout_Click();
-    } else if (id == mnuExit) {
-        form_.mnuExit_Click();
+    } else if (id >= kFirstCommand && id < kFirstCommand + commands) {
+        (form_.*menu::kFileCommands[static_cast<std::size_t>(id - kFirstCommand)].click)();
     }
 }
 
@@ -189,20 +167,12 @@ HWND Win32Form1::createLetter(int letterIndex) {
         0, L"BUTTON", caption, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 0, 0,
         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLetter + letterIndex)),
         instance_, nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(letterFont_), FALSE);
     return button;
 }
 
 void Win32Form1::placeLetter(int letterIndex) {
     // Until the keyboard is built, letter 0 stands alone where the design put it.
-    const bool keyboardBuilt = Letter[1] != nullptr;
-    const design::Point twips = keyboardBuilt
-                                    ? design::kLetterPlaces[static_cast<std::size_t>(letterIndex)]
-                                    : design::Point{design::kLetter0.left, design::kLetter0.top};
-    const RECT place =
-        pixels(design::Rect{twips.x, twips.y, design::kLetter0.width, design::kLetter0.height});
-    SetWindowPos(Letter[letterIndex], nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    place(Letter[letterIndex], drawing::letterBox(scale(), letterIndex, Letter[1] != nullptr));
 }
 
 void Win32Form1::rebuild() {
@@ -217,10 +187,7 @@ void Win32Form1::rebuild() {
     ShowWindow(Letter[0], SW_SHOW);
     SetWindowTextW(Label1, wideText(design::kLabel1Text).c_str());
     SetWindowTextW(WinTotal, wideText(design::kWinTotalText).c_str());
-    Hang.reset();
-    for (std::size_t piece = kMissesPerRound; piece < Hang.size(); ++piece) {
-        Hang.set(piece);
-    }
+    Hang = drawing::designPieces();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -279,95 +246,55 @@ void Win32Form1::hidePiece(int piece) {
 }
 
 void Win32Form1::paintGallows(HDC dc) const {
-    for (std::size_t i = 0; i < design::kHang.size(); ++i) {
-        if (!Hang.test(i)) {
-            continue;
-        }
-        const design::Piece& piece = design::kHang[i];
-        const LOGBRUSH ink{BS_SOLID, colour(piece.colour), 0};
-        const auto width = static_cast<DWORD>(
-            MulDiv(piece.penWidth, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
-        const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                                      width, &ink, 0, nullptr);
-        const HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, pixels(piece.start.x), pixels(piece.start.y), nullptr);
-        LineTo(dc, pixels(piece.end.x), pixels(piece.end.y));
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
+    Win32Canvas canvas(dc);
+    drawing::drawGallows(canvas, scale(), Hang);
 }
 
 void Win32Form1::drawLetter(const DRAWITEMSTRUCT& item) const {
-    RECT face = item.rcItem;
-    const HDC dc = item.hDC;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &face, letterFace_);
-    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const RECT& face = item.rcItem;
     wchar_t caption[2] = {};
     GetWindowTextW(item.hwndItem, caption, 2);
-    RECT text = face;
-    if (pressed) {
-        OffsetRect(&text, 1, 1);
-    }
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    const HGDIOBJ old = SelectObject(dc, letterFont_);
-    DrawTextW(dc, caption, 1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-        const int inset = MulDiv(3, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
-        InflateRect(&face, -inset, -inset);
-        DrawFocusRect(dc, &face);
-    }
+    Win32Canvas canvas(item.hDC);
+    drawing::drawKey(canvas, scale(),
+                     {face.left, face.top, face.right - face.left, face.bottom - face.top},
+                     static_cast<char>(caption[0]),
+                     {(item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0});
 }
 
 HBRUSH Win32Form1::labelColours(HWND label, HDC dc) const {
-    // Ink fixed with the background, as the design fixes both: a dark scheme changes neither.
-    SetTextColor(dc, RGB(0, 0, 0));
-    if (label == Label1) {
-        SetBkColor(dc, colour(design::kLabel1Background));
-        return label1Background_;
-    }
-    SetBkColor(dc, colour(design::kBackground));
-    return reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
+    const drawing::LabelLook look =
+        label == Label1 ? drawing::label1Look(scale()) : drawing::winTotalLook(scale());
+    SetTextColor(dc, win32Colour(look.ink));
+    SetBkColor(dc, win32Colour(look.background));
+    return label == Label1 ? label1Background_
+                           : reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
 }
 
 void Win32Form1::fitTo(UINT dpi) {
     dpi_ = dpi;
-    for (HFONT font : {letterFont_, label1Font_, winTotalFont_}) {
+    for (HFONT font : {label1Font_, winTotalFont_}) {
         DeleteObject(font);
     }
-    letterFont_ = createFont(design::kLetterFont, dpi);
-    label1Font_ = createFont(design::kLabel1Font, dpi);
-    winTotalFont_ = createFont(design::kWinTotalFont, dpi);
-
-    RECT frame{0, 0, pixels(design::kClientWidth), pixels(design::kClientHeight)};
+    RECT frame{0, 0, scale().pixels(design::kClientWidth), scale().pixels(design::kClientHeight)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, kWindowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    const auto placeLabel = [this](HWND label, design::Rect rect, HFONT font) {
-        const RECT place = pixels(rect);
-        SetWindowPos(label, nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto placeLabel = [](HWND label, const drawing::LabelLook& look) {
+        place(label, look.box);
+        const HFONT font = createWin32Font(look.font, look.fontPixels);
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        return font;
     };
-    placeLabel(Label1, design::kLabel1, label1Font_);
-    placeLabel(WinTotal, design::kWinTotal, winTotalFont_);
+    label1Font_ = placeLabel(Label1, drawing::label1Look(scale()));
+    winTotalFont_ = placeLabel(WinTotal, drawing::winTotalLook(scale()));
     for (int index = 0; index < kLetterCount; ++index) {
         if (Letter[index] != nullptr) {
-            SendMessageW(Letter[index], WM_SETFONT, reinterpret_cast<WPARAM>(letterFont_), FALSE);
             placeLetter(index);
         }
     }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-int Win32Form1::pixels(int twips) const {
-    return MulDiv(twips, static_cast<int>(dpi_), 1440);
-}
-
-RECT Win32Form1::pixels(design::Rect rect) const {
-    const int left = pixels(rect.left);
-    const int top = pixels(rect.top);
-    return {left, top, left + pixels(rect.width), top + pixels(rect.height)};
+Scale Win32Form1::scale() const {
+    return Scale::ofDpi(static_cast<int>(dpi_));
 }

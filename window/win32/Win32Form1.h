@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <array>
-#include <bitset>
 
 #include "Controls.h"
-#include "Design.h"
+#include "Drawing.h"
 #include "Form1.h"
 
 // The game's window in Win32: the design's controls, whose events go to Form1. A reload
@@ -43,8 +42,7 @@ private:
     HBRUSH labelColours(HWND label, HDC dc) const;
     // Fonts, sizes and places for the screen's dots per inch.
     void fitTo(UINT dpi);
-    int pixels(int twips) const;
-    RECT pixels(design::Rect rect) const;
+    Scale scale() const;
 
     HINSTANCE instance_;
     Form1 form_;
@@ -53,11 +51,9 @@ private:
     std::array<HWND, kLetterCount> Letter{};
     HWND Label1 = nullptr;
     HWND WinTotal = nullptr;
-    std::bitset<design::kHang.size()> Hang;  // the pieces shown
+    drawing::PiecesShown Hang;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    HFONT letterFont_ = nullptr;
     HFONT label1Font_ = nullptr;
     HFONT winTotalFont_ = nullptr;
-    HBRUSH letterFace_;
     HBRUSH label1Background_;
 };

@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
-
 #include "WideText.h"
 
 namespace {
@@ -51,7 +49,7 @@ void Win32Host::message(const std::string& text, const std::string& title) {
     MessageBoxW(GetActiveWindow(), wideText(text).c_str(), wideText(title).c_str(), MB_OK);
 }
 
-std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) {
+std::optional<WordFile> Win32Host::chooseWordFile(std::span<const FileType> filter) {
     const std::wstring windowsFilter = windowsFileFilter(filter);
     std::wstring path(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -66,7 +64,7 @@ std::optional<std::string> Win32Host::chooseWordFile(const std::string& filter) 
         return std::nullopt;
     }
     path.resize(path.find(L'\0'));
-    return utf8Text(path);
+    return WordFile::atPath(utf8Text(path));
 }
 
 void Win32Host::end(int status) {
@@ -79,9 +77,13 @@ void Win32Host::afterThisEvent(std::function<void()> task) {
     PostMessageW(tasksWindow_, kRunTasks, 0, 0);
 }
 
-std::wstring windowsFileFilter(const std::string& filter) {
-    std::wstring windowsFilter = wideText(filter);
-    std::replace(windowsFilter.begin(), windowsFilter.end(), L'|', L'\0');
-    windowsFilter.append(2, L'\0');
-    return windowsFilter;
+std::wstring windowsFileFilter(std::span<const FileType> filter) {
+    std::wstring windowsFilter;
+    for (const FileType& type : filter) {
+        for (const char* part : {type.description, type.pattern}) {
+            windowsFilter += wideText(part);
+            windowsFilter += L'\0';
+        }
+    }
+    return windowsFilter + L'\0';
 }

@@ -17,7 +17,7 @@ public:
     Win32Host& operator=(const Win32Host&) = delete;
 
     void message(const std::string& text, const std::string& title) override;
-    std::optional<std::string> chooseWordFile(const std::string& filter) override;
+    std::optional<WordFile> chooseWordFile(std::span<const FileType> filter) override;
     void end(int status) override;
     void afterThisEvent(std::function<void()> task) override;
 
@@ -28,6 +28,6 @@ private:
     std::deque<std::function<void()>> tasks_;
 };
 
-// The open dialog's filter as Windows takes it: "Scaffle files (*.scf)|*.scf" becomes the
-// same with each '|' a NUL, ended by two NULs.
-std::wstring windowsFileFilter(const std::string& filter);
+// The open dialog's filter as Windows takes it: each description and pattern ended by a NUL,
+// and one more NUL at the end.
+std::wstring windowsFileFilter(std::span<const FileType> filter);

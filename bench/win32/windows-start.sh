@@ -17,4 +17,4 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
-"$bench" "$build/scaffle.exe" "$build/bench/bare_win32_window.exe" --benchmark_color=false
+"$bench" "$build/scaffle.exe" "$build/bench/win32/bare_win32_window.exe" --benchmark_color=false
