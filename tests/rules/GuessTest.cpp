@@ -115,7 +115,8 @@ TEST_F(Round, aRepeatedGuessChangesNothingOrIsOneMoreMiss) {
 }
 
 TEST_F(Round, aLongWordIsRevealedAlikeInEveryPosition) {
-    // Long enough for whole blocks of sixteen and a tail: the same rules in both.
+    // Characters of one, two and three bytes in UTF-8 and a small letter, over and over: each
+    // position is revealed by the same rule, wherever it stands.
     std::string word;
     for (int i = 0; i < 7; ++i) {
         word += "XY_\xC3\xBF\xCE\xA9x";  // X, Y, an underscore, \u00FF, \u03A9 and a small x

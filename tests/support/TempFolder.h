@@ -23,11 +23,14 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
+    // Writes a word file under name, a UTF-8 path in the folder, and gives its whole path in
+    // UTF-8, as the game takes paths on every system.
     std::string write(const std::string& name, std::string_view bytes) const {
-        const auto file = path_ / name;
+        const auto file = path_ / std::u8string(name.begin(), name.end());
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
+        const std::u8string utf8 = file.u8string();
+        return {utf8.begin(), utf8.end()};
     }
 
 private:

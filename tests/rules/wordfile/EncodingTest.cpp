@@ -4,19 +4,11 @@
 
 #include <string>
 
+#include "Utf16.h"
+
 namespace {
 
 using namespace std::string_literals;
-
-// UTF-16 little-endian bytes, with their mark, of code units below 256.
-std::string utf16(std::string_view latin1) {
-    std::string bytes = "\xFF\xFE";
-    for (const char c : latin1) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
-}
 
 TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
     EXPECT_EQ(wordFileText("Caf\xC3\xA9\nOTTER"), "Caf\xC3\xA9\nOTTER");

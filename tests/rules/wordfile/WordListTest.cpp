@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "FormatError.h"
+#include "ReasonFor.h"
 #include "TempFolder.h"
+#include "Utf16.h"
 #include "WordFile.h"
 #include "WordFileError.h"
 
@@ -17,13 +19,8 @@ std::vector<std::string> wordsOf(const WordList& list) {
     return words;
 }
 
-std::string reasonFor(std::string text) {
-    try {
-        WordList::fromText(std::move(text));
-    } catch (const FormatError& error) {
-        return error.what();
-    }
-    return "no error";
+std::string refusalOf(std::string text) {
+    return reasonFor<FormatError>([&] { WordList::fromText(std::move(text)); });
 }
 
 TEST(WordList, takesTheCategoryFirstAndEveryFurtherFieldAsAWord) {
@@ -38,11 +35,11 @@ TEST(WordList, skipsEmptyFieldsSoNoEmptyWordCanBePicked) {
 }
 
 TEST(WordList, refusesAFileThatCannotGiveARound) {
-    EXPECT_EQ(reasonFor(""), "it is empty");
-    EXPECT_EQ(reasonFor("Animals"), "it holds a category but no word");
-    EXPECT_EQ(reasonFor("Animals\r\n"), "it holds a category but no word");
-    EXPECT_EQ(reasonFor("Animals\n\n\n,,\"\"\n"), "it holds a category but no word");
-    EXPECT_EQ(reasonFor("Animals\n" + std::string(11, ',') + "\""),
+    EXPECT_EQ(refusalOf(""), "it is empty");
+    EXPECT_EQ(refusalOf("Animals"), "it holds a category but no word");
+    EXPECT_EQ(refusalOf("Animals\r\n"), "it holds a category but no word");
+    EXPECT_EQ(refusalOf("Animals\n\n\n,,\"\"\n"), "it holds a category but no word");
+    EXPECT_EQ(refusalOf("Animals\n" + std::string(11, ',') + "\""),
               "a quote opened in its 13th field is never closed");
 }
 
@@ -55,14 +52,6 @@ struct SavedFile {
     std::string word;
     std::string refusal;
 };
-
-std::string utf16(std::string_view latin1, bool bigEndian) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char c : latin1) {
-        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
-    }
-    return bytes;
-}
 
 TEST(WordList, readsFilesAsTheirEditorsSavedThem) {
     using namespace std::string_literals;
