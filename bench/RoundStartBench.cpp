@@ -67,7 +67,7 @@ void RoundStartAgainstBareRead(benchmark::State& state) {
             window.calls.clear();
             GameState game;
             return secondsOf([&] {
-                startoff(game, window, random, path);
+                startoff(game, window, random, WordFile::atPath(path));
                 benchmark::DoNotOptimize(game.secretWord.data());
             });
         },
@@ -98,7 +98,7 @@ long peakOfOneRound(const std::string& path) {
         ChosenRandom random(0.5);
         RecordingWindow window;
         GameState game;
-        startoff(game, window, random, path);
+        startoff(game, window, random, WordFile::atPath(path));
         ::_exit(0);
     }
     int status = 0;

@@ -131,6 +131,22 @@ void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
     }
 }
 
+PixelRect gallowsBounds(const Scale& scale) {
+    double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
+    for (const design::Piece& piece : design::kHang) {
+        const double radius = piece.penWidth * scale.factor() / 2;
+        for (const design::Point point : {piece.start, piece.end}) {
+            left = std::min(left, scale.exactly(point.x) - radius);
+            right = std::max(right, scale.exactly(point.x) + radius);
+            top = std::min(top, scale.exactly(point.y) - radius);
+            bottom = std::max(bottom, scale.exactly(point.y) + radius);
+        }
+    }
+    const auto from = [](double edge) { return static_cast<int>(std::floor(edge)); };
+    const auto to = [](double edge) { return static_cast<int>(std::ceil(edge)); };
+    return {from(left), from(top), to(right) - from(left), to(bottom) - from(top)};
+}
+
 void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look) {
     const int edge = scale.edge();
     canvas.fill(box, design::kLetterFace);

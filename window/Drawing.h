@@ -17,6 +17,9 @@ PiecesShown designPieces();  // the base alone, as a round starts
 // both ends, filled a row of pixels at a time: a pixel is the piece's when its centre is.
 void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown);
 
+// A box that holds every pixel of every piece at the scale.
+PixelRect gallowsBounds(const Scale& scale);
+
 struct KeyLook {
     bool pressed;
     bool focused;

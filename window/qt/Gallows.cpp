@@ -22,8 +22,8 @@ Gallows::Gallows(QWidget* parent) : QWidget(parent) {
     static const bool accessible = (QAccessible::installFactory(accessibleGallows), true);
     Q_UNUSED(accessible);
     setAccessibleName("Gallows");
-    const Scale& scale = qtlook::kWidgetScale;
-    setGeometry(0, 0, scale.pixels(design::kClientWidth), scale.pixels(design::kClientHeight));
+    // No bigger than the drawing, so that what changes beside it never repaints it.
+    setGeometry(qtlook::rect(drawing::gallowsBounds(qtlook::kWidgetScale)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     describe();
 }
@@ -46,6 +46,6 @@ void Gallows::describe() {
 }
 
 void Gallows::paintEvent(QPaintEvent*) {
-    QtCanvas canvas(*this);
+    QtCanvas canvas(*this, pos());
     drawing::drawGallows(canvas, canvas.scale(), shown_);
 }

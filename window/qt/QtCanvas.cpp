@@ -1,9 +1,28 @@
 #include "QtCanvas.h"
 
+#include <map>
+#include <utility>
+
 #include "QtLook.h"
 
-QtCanvas::QtCanvas(QPaintDevice& device) : scale_(device.devicePixelRatioF()), painter_(&device) {
-    // From here on a unit is a device pixel.
+namespace {
+
+// Each font is made once: a key paints its letter at every press and every move of the focus.
+const QFont& fontOf(const design::Font& font, int pixels) {
+    static std::map<std::pair<const design::Font*, int>, QFont> made;
+    const auto [place, isNew] = made.try_emplace({&font, pixels});
+    if (isNew) {
+        place->second = qtlook::font(font, pixels);
+    }
+    return place->second;
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPaintDevice& device, QPoint origin)
+    : scale_(device.devicePixelRatioF()), painter_(&device) {
+    // From here on a unit is a device pixel of the whole picture.
+    painter_.translate(-origin);
     painter_.scale(1 / scale_.factor(), 1 / scale_.factor());
 }
 
@@ -13,7 +32,7 @@ void QtCanvas::fill(const PixelRect& rect, design::Rgb colour) {
 
 void QtCanvas::text(const PixelRect& box, std::string_view text, const design::Font& font,
                     int fontPixels, design::Rgb ink) {
-    painter_.setFont(qtlook::font(font, fontPixels));
+    painter_.setFont(fontOf(font, fontPixels));
     painter_.setPen(qtlook::colour(ink));
     painter_.drawText(qtlook::rect(box), Qt::AlignCenter | Qt::TextSingleLine,
                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

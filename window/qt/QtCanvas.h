@@ -7,7 +7,8 @@
 // Paints on a widget or an image in its device pixels, whatever its scale.
 class QtCanvas final : public Canvas {
 public:
-    explicit QtCanvas(QPaintDevice& device);
+    // origin: where the device's top-left corner stands in the picture, in design pixels.
+    explicit QtCanvas(QPaintDevice& device, QPoint origin = {});
 
     // The scale the device is shown at.
     Scale scale() const { return scale_; }
