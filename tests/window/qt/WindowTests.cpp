@@ -3,10 +3,13 @@
 
 #include "FormDesignTest.h"
 #include "FormEventsTest.h"
+#include "QtCanvasTest.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     FormDesignTest design;
     FormEventsTest events;
-    return QTest::qExec(&design, argc, argv) | QTest::qExec(&events, argc, argv);
+    QtCanvasTest canvas;
+    return QTest::qExec(&design, argc, argv) | QTest::qExec(&events, argc, argv) |
+           QTest::qExec(&canvas, argc, argv);
 }
