@@ -32,7 +32,7 @@ QLabel* designLabel(QWidget* parent, const char* name, const drawing::LabelLook&
 
 // The icon's pictures, drawn at build time in every size a desktop asks for, each read only
 // when it is needed.
-QIcon gameIcon() {
+QIcon makeGameIcon() {
     QIcon icon;
     QDirIterator pictures(":/icons", {"scaffle.png"}, QDir::Files, QDirIterator::Subdirectories);
     while (pictures.hasNext()) {
@@ -46,7 +46,8 @@ QIcon gameIcon() {
 }  // namespace
 
 QtForm1::QtForm1(Host& host, Random& random) : form_(*this, host, random) {
-    setWindowIcon(gameIcon());
+    static const QIcon icon = makeGameIcon();
+    setWindowIcon(icon);
     rebuild();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

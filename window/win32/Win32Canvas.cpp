@@ -1,6 +1,8 @@
 #include "Win32Canvas.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "WideText.h"
 
@@ -43,9 +45,6 @@ Win32Canvas::Win32Canvas(HDC dc) : dc_(dc), oldFont_(GetCurrentObject(dc, OBJ_FO
 
 Win32Canvas::~Win32Canvas() {
     SelectObject(dc_, oldFont_);
-    for (const auto& [key, font] : fonts_) {
-        DeleteObject(font);
-    }
 }
 
 void Win32Canvas::fill(const PixelRect& rect, design::Rgb colour) {
@@ -56,7 +55,10 @@ void Win32Canvas::fill(const PixelRect& rect, design::Rgb colour) {
 
 void Win32Canvas::text(const PixelRect& box, std::string_view text, const design::Font& font,
                        int fontPixels, design::Rgb ink) {
-    HFONT& made = fonts_[{&font, fontPixels}];
+    // Each font is made once for the program: a key paints its letter at every press and every
+    // move of the focus, and looking a family up is slow.
+    static std::map<std::pair<const design::Font*, int>, HFONT> fonts;
+    HFONT& made = fonts[{&font, fontPixels}];
     if (made == nullptr) {
         made = createWin32Font(font, fontPixels);
     }

@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <map>
-#include <utility>
-
 #include "Canvas.h"
 
 // Paints on a device context in its pixels.
@@ -16,13 +13,12 @@ public:
     Win32Canvas& operator=(const Win32Canvas&) = delete;
 
     void fill(const PixelRect& rect, design::Rgb colour) override;
-    void text(const PixelRect& box, std::string_view text, const design::Font& font,
-              int fontPixels, design::Rgb ink) override;
+    void text(const PixelRect& box, std::string_view text, const design::Font& font, int fontPixels,
+              design::Rgb ink) override;
 
 private:
     HDC dc_;
     HGDIOBJ oldFont_;
-    std::map<std::pair<const design::Font*, int>, HFONT> fonts_;
 };
 
 COLORREF win32Colour(design::Rgb rgb);

@@ -4,16 +4,10 @@
 # open dialog with a typed path and with Escape, About, a refused default file that gives the
 # built-in list after its box, a loss that ends the program, and Ctrl+X. WINEPREFIX must
 # name a prefix of the test run's own. Screenshots of each step go to $2 when given.
-exe=$(realpath "$1")
 shots=${2:-}
 source "$(dirname "$0")/../../support/xvfb-lib.sh"
-command -v /usr/lib/wine/wine64 >/dev/null || { echo "SKIP: Wine is not installed"; exit 77; }
-: "${WINEPREFIX:?must name a prefix of this test run}"
-export WINEDEBUG=-all
-game=$work/scaffle-under-wine
-printf '#!/bin/sh\nexec /usr/lib/wine/wine64 %q\n' "$exe" >"$game"
-chmod +x "$game"
-/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
+source "$(dirname "$0")/../../support/wine-lib.sh"
+windows_game "$1"
 drive_c=$WINEPREFIX/drive_c
 
 shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
