@@ -129,13 +129,22 @@ void ClickAgainstBareWindow(benchmark::State& state) {
     QMainWindow bare;
     auto* client = new QWidget(&bare);
     client->setFixedSize(311, 220);
-    auto* label = new QLabel("_", client);
+    // The masked word's label as the game sets it: its font, its box and its texts.
+    auto* label = new QLabel(client);
     label->setGeometry(8, 184, 297, 33);
+    label->setFont(game.findChild<QLabel*>("Label1")->font());
+    label->setAlignment(Qt::AlignCenter);
+    QStringList texts;  // made beforehand: the game's texts are made inside its click
+    for (int right = 1; right <= 24; ++right) {
+        const QString slots =
+            QString("ABCDEFGHIJKLMNOPQRSTUVWXY").left(right) + QString(25 - right, '_');
+        texts << slots.split("", Qt::SkipEmptyParts).join(' ');
+    }
     auto* button = new QPushButton("A", client);
     button->setGeometry(111, 0, 25, 25);
     int clicks = 0;
     QObject::connect(button, &QPushButton::clicked,
-                     [&] { label->setText(QString("_ ").repeated(++clicks % 25 + 1)); });
+                     [&] { label->setText(texts[clicks++ % texts.size()]); });
     bare.setCentralWidget(client);
     bare.show();
     untilPainted(&bare);
