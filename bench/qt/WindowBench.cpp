@@ -12,14 +12,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "ChosenRandom.h"
 #include "FakeHost.h"
 #include "QtForm1.h"
 #include "Summary.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -204,17 +203,14 @@ Reloads reloadAThousandTimes() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / "scaffle-window-bench";
-    std::filesystem::create_directories(folder / "C:");
-    {
-        std::ofstream words(folder / "C:" / "scaffle.scf", std::ios::binary);
-        // The first word is the one played.
-        words << "Benchmark\r\n";
-        for (int i = 0; i < 100; ++i) {
-            words << "WORD" << std::string(i % 3, 'D') << "\r\n";
-        }
+    const TempFolder folder;
+    // The first word is the one played.
+    std::string words = "Benchmark\r\n";
+    for (int i = 0; i < 100; ++i) {
+        words += "WORD" + std::string(i % 3, 'D') + "\r\n";
     }
-    QDir::setCurrent(QString::fromStdString(folder.string()));
+    folder.write("C:/scaffle.scf", words);
+    QDir::setCurrent(QString::fromStdString(folder.path().string()));
 
     // The program's real first window: every cache still cold.
     const double firstWindow = timeOneGame();
