@@ -7,7 +7,5 @@ class QtCanvasTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theGallowsIsTheDrawingsPixelForPixel_data();
-    void theGallowsIsTheDrawingsPixelForPixel();
-    void aKeysEdgesAndFocusMarkAreTheDrawingsPixelForPixel();
+    void putsDownTheDrawingsGallowsAndKeyEdgesPixelForPixel();
 };
