@@ -43,34 +43,48 @@ std::optional<Span> overlap(std::optional<Span> a, std::optional<Span> b) {
 }
 
 // A line with round ends: every point within radius of the segment from a to b.
-struct RoundLine {
-    double ax, ay, bx, by, radius;
+class RoundLine {
+public:
+    RoundLine(double ax, double ay, double bx, double by, double radius)
+        : ax_(ax),
+          ay_(ay),
+          bx_(bx),
+          by_(by),
+          radius_(radius),
+          dx_(bx - ax),
+          dy_(by - ay),
+          length_(std::hypot(dx_, dy_)) {}
+
+    double top() const { return std::min(ay_, by_) - radius_; }
+    double bottom() const { return std::max(ay_, by_) + radius_; }
 
     // Where the row of centres at y crosses it; the shape is convex, so that is one span.
     std::optional<Span> across(double y) const {
         std::optional<Span> span;
-        for (const auto& [x, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+        for (const auto& [x, cy] : {std::pair{ax_, ay_}, std::pair{bx_, by_}}) {
             const double rise = y - cy;
-            if (std::abs(rise) <= radius) {
-                const double half = std::sqrt(radius * radius - rise * rise);
+            if (std::abs(rise) <= radius_) {
+                const double half = std::sqrt(radius_ * radius_ - rise * rise);
                 span = hull(span, {x - half, x + half});
             }
         }
-        const double dx = bx - ax;
-        const double dy = by - ay;
-        const double length = std::hypot(dx, dy);
         // Within radius of the line through a and b, and between the ends.
+        const double reach = radius_ * length_;
         const std::optional<Span> body =
-            overlap(between(-radius * length, dy, -dy * ax - (y - ay) * dx, radius * length),
-                    between(0, dx, -dx * ax + (y - ay) * dy, length * length));
+            overlap(between(-reach, dy_, -dy_ * ax_ - (y - ay_) * dx_, reach),
+                    between(0, dx_, -dx_ * ax_ + (y - ay_) * dy_, length_ * length_));
         return body ? hull(span, *body) : span;
     }
+
+private:
+    double ax_, ay_, bx_, by_, radius_;
+    double dx_, dy_, length_;
 };
 
 // Fills the pixels whose centres the line covers, rows of the same span as one rectangle.
 void fillRoundLine(Canvas& canvas, const RoundLine& line, design::Rgb colour) {
-    const int top = static_cast<int>(std::floor(std::min(line.ay, line.by) - line.radius));
-    const int bottom = static_cast<int>(std::ceil(std::max(line.ay, line.by) + line.radius));
+    const int top = static_cast<int>(std::floor(line.top()));
+    const int bottom = static_cast<int>(std::ceil(line.bottom()));
     std::optional<PixelRect> pending;
     for (int row = top; row <= bottom; ++row) {
         std::optional<PixelRect> here;
@@ -123,9 +137,9 @@ void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
         if (shown.test(i)) {
             const design::Piece& piece = design::kHang[i];
             fillRoundLine(canvas,
-                          {scale.exactly(piece.start.x), scale.exactly(piece.start.y),
-                           scale.exactly(piece.end.x), scale.exactly(piece.end.y),
-                           piece.penWidth * scale.factor() / 2},
+                          RoundLine(scale.exactly(piece.start.x), scale.exactly(piece.start.y),
+                                    scale.exactly(piece.end.x), scale.exactly(piece.end.y),
+                                    piece.penWidth * scale.factor() / 2),
                           piece.colour);
         }
     }

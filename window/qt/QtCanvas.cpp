@@ -22,16 +22,40 @@ const QFont& fontOf(const design::Font& font, int pixels) {
 QtCanvas::QtCanvas(QPaintDevice& device, QPoint origin)
     : scale_(device.devicePixelRatioF()), painter_(&device) {
     // From here on a unit is a device pixel of the whole picture.
-    painter_.translate(-origin);
-    painter_.scale(1 / scale_.factor(), 1 / scale_.factor());
+    if (!origin.isNull()) {
+        painter_.translate(-origin);
+    }
+    if (scale_.factor() != 1) {
+        painter_.scale(1 / scale_.factor(), 1 / scale_.factor());
+    }
+}
+
+QtCanvas::~QtCanvas() {
+    flush();
 }
 
 void QtCanvas::fill(const PixelRect& rect, design::Rgb colour) {
-    painter_.fillRect(qtlook::rect(rect), qtlook::colour(colour));
+    const QColor qcolour = qtlook::colour(colour);
+    if (qcolour != fillColour_) {
+        flush();
+        fillColour_ = qcolour;
+    }
+    fills_.push_back(qtlook::rect(rect));
+}
+
+// Fills of one colour go to the painter as one call: a slanted piece is a rectangle a row.
+void QtCanvas::flush() {
+    if (!fills_.empty()) {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(fillColour_);
+        painter_.drawRects(fills_.data(), static_cast<int>(fills_.size()));
+        fills_.clear();
+    }
 }
 
 void QtCanvas::text(const PixelRect& box, std::string_view text, const design::Font& font,
                     int fontPixels, design::Rgb ink) {
+    flush();
     painter_.setFont(fontOf(font, fontPixels));
     painter_.setPen(qtlook::colour(ink));
     painter_.drawText(qtlook::rect(box), Qt::AlignCenter | Qt::TextSingleLine,

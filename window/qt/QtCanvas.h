@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <vector>
 
 #include "Canvas.h"
 
@@ -9,6 +10,9 @@ class QtCanvas final : public Canvas {
 public:
     // origin: where the device's top-left corner stands in the picture, in design pixels.
     explicit QtCanvas(QPaintDevice& device, QPoint origin = {});
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     // The scale the device is shown at.
     Scale scale() const { return scale_; }
@@ -18,6 +22,10 @@ public:
               design::Rgb ink) override;
 
 private:
+    void flush();
+
     Scale scale_;
     QPainter painter_;
+    QColor fillColour_;
+    std::vector<QRect> fills_;
 };

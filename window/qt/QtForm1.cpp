@@ -79,7 +79,8 @@ void QtForm1::rebuild() {
     WinTotal->setAccessibleDescription("Words guessed so far");
 
     Letter = new QButtonGroup(client);
-    Letter->addButton(new LetterButton(client, 0), 0);
+    letters_ = {};
+    addLetter(new LetterButton(client, 0), 0);
     connect(Letter, &QButtonGroup::idClicked, this,
             [this](int letterIndex) { form_.Letter_Click(letterIndex); });
 
@@ -105,7 +106,7 @@ void QtForm1::buildKeyboard() {
         if (index > 0) {
             auto* button = new LetterButton(centralWidget(), index);
             button->hide();  // until the whole keyboard stands
-            Letter->addButton(button, index);
+            addLetter(button, index);
         }
         letter(index)->setGeometry(
             qtlook::rect(drawing::letterBox(qtlook::kWidgetScale, index, true)));
@@ -115,8 +116,13 @@ void QtForm1::buildKeyboard() {
     }
 }
 
+void QtForm1::addLetter(QAbstractButton* button, int letterIndex) {
+    Letter->addButton(button, letterIndex);
+    letters_[static_cast<std::size_t>(letterIndex)] = button;
+}
+
 QAbstractButton* QtForm1::letter(int letterIndex) const {
-    return Letter->button(letterIndex);
+    return letters_[static_cast<std::size_t>(letterIndex)];
 }
 
 void QtForm1::setCaption(const std::string& caption) {

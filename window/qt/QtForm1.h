@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "Controls.h"
 #include "Form1.h"
@@ -37,11 +38,14 @@ public:
 
 private:
     void buildMenu();
+    void addLetter(QAbstractButton* button, int letterIndex);
     // Tells a screen reader what a guess did.
     void tell(const QString& news);
 
     Form1 form_;
     QButtonGroup* Letter = nullptr;
+    // The group's buttons by index, found at once: the group finds one by a search.
+    std::array<QAbstractButton*, kLetterCount> letters_{};
     Gallows* Hang = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* WinTotal = nullptr;
