@@ -162,6 +162,11 @@ PixelRect gallowsBounds(const Scale& scale) {
 }
 
 void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look) {
+    drawKeyFace(canvas, scale, box, look);
+    drawKeyLetter(canvas, scale, box, letter, look);
+}
+
+void drawKeyFace(Canvas& canvas, const Scale& scale, const PixelRect& box, KeyLook look) {
     const int edge = scale.edge();
     canvas.fill(box, design::kLetterFace);
     const PixelRect inner = inset(box, edge);
@@ -172,13 +177,17 @@ void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char lett
         drawEdge(canvas, box, edge, kLit, kShade);
         drawEdge(canvas, inner, edge, kLitInner, kShadeInner);
     }
-    const int sink = look.pressed ? edge : 0;
-    canvas.text({box.left + sink, box.top + sink, box.width, box.height},
-                std::string_view(&letter, 1), design::kLetterFont,
-                scale.fontPixels(design::kLetterFont.points), kInk);
     if (look.focused) {
         drawEdge(canvas, inset(box, 3 * edge), edge, kInk, kInk);
     }
+}
+
+void drawKeyLetter(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter,
+                   KeyLook look) {
+    const int sink = look.pressed ? scale.edge() : 0;
+    canvas.text({box.left + sink, box.top + sink, box.width, box.height},
+                std::string_view(&letter, 1), design::kLetterFont,
+                scale.fontPixels(design::kLetterFont.points), kInk);
 }
 
 PixelRect letterBox(const Scale& scale, int letterIndex, bool keyboardBuilt) {

@@ -25,9 +25,14 @@ struct KeyLook {
     bool focused;
 };
 // A letter key filling box: the yellow face, raised edges lit from the top left that swap while
-// the key is pressed, the letter in black, sunk by an edge while pressed, and a black focus
-// mark inside the edges while it has the focus.
+// the key is pressed, a black focus mark inside the edges while it has the focus, and the
+// letter in black, sunk by an edge while pressed: the face, then the letter.
 void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look);
+// The two halves of a key: the face is the same for every key of a size and look, so a front
+// end may keep it and put each letter on it.
+void drawKeyFace(Canvas& canvas, const Scale& scale, const PixelRect& box, KeyLook look);
+void drawKeyLetter(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter,
+                   KeyLook look);
 
 // Where the letter with this index stands: at the designed place of letter 0 before the
 // keyboard is built, in its row afterwards.

@@ -34,6 +34,15 @@ QtCanvas::~QtCanvas() {
     flush();
 }
 
+void QtCanvas::drawPicture(const QPixmap& picture) {
+    flush();
+    // The picture knows its own scale: it is put down in the device's own units.
+    const QTransform devicePixels = painter_.worldTransform();
+    painter_.resetTransform();
+    painter_.drawPixmap(QPoint(), picture);
+    painter_.setWorldTransform(devicePixels);
+}
+
 void QtCanvas::fill(const PixelRect& rect, design::Rgb colour) {
     const QColor qcolour = qtlook::colour(colour);
     if (qcolour != fillColour_) {

@@ -17,6 +17,8 @@ public:
     // The scale the device is shown at.
     Scale scale() const { return scale_; }
 
+    // A picture of device pixels put down at the device's corner.
+    void drawPicture(const QPixmap& picture);
     void fill(const PixelRect& rect, design::Rgb colour) override;
     void text(const PixelRect& box, std::string_view text, const design::Font& font, int fontPixels,
               design::Rgb ink) override;
