@@ -26,7 +26,9 @@ flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/
 .PHONY: deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
         build run test test-sanitize fuzz bench package windows test-windows bench-windows clean
 
-# $(call install,PACKAGES): installs those of PACKAGES that are missing.
+# $(call install,PACKAGES): installs those of PACKAGES that are missing, unattended; while
+# another program holds the package manager, it waits for it, up to ten minutes.
+APT := apt-get -o DPkg::Lock::Timeout=600
 define install
 	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
@@ -34,7 +36,7 @@ define install
 	if [ -n "$$missing" ]; then \
 	  echo "Installing: $$missing"; \
 	  if [ "$$(id -u)" -eq 0 ]; then sudo=; else sudo=sudo; fi; \
-	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y $$missing; \
+	  $$sudo $(APT) update && DEBIAN_FRONTEND=noninteractive $$sudo $(APT) install -y $$missing; \
 	fi
 endef
 

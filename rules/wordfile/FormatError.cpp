@@ -28,6 +28,8 @@ std::string reasonText(FormatRefusal refusal, std::size_t field) {
             return "a quote opened in its " + ordinal(field) + " field is never closed";
         case FormatRefusal::NoWord:
             return "it holds a category but no word";
+        case FormatRefusal::NoCapitalWord:
+            return "it holds no word written in the capitals A to Z";
     }
     return "it cannot be used";
 }

@@ -9,6 +9,7 @@ enum class FormatRefusal {
     NotText,
     QuoteNeverClosed,  // with the number of the field where the quote opens
     NoWord,
+    NoCapitalWord,  // no word can be won: none is made of the capitals A to Z alone
 };
 
 // Bytes that hold no word file the game can play; what() is the reason, in words a player can

@@ -1,5 +1,6 @@
 #include "WordList.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "Encoding.h"
@@ -51,6 +52,23 @@ void WordList::check() const {
     if (count_ == 0) {
         throw FormatError(FormatRefusal::NoWord);
     }
+    if (!hasCapitalWord()) {
+        throw FormatError(FormatRefusal::NoCapitalWord);
+    }
+}
+
+bool WordList::hasCapitalWord() const {
+    // The guesses are the capitals A to Z, compared exactly: a round can be won only on a word
+    // made of them alone. In a usual file the first word is one.
+    FieldReader fields(words());
+    while (!fields.atEnd()) {
+        const std::string_view field = fields.next();
+        if (!field.empty() &&
+            std::all_of(field.begin(), field.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+            return true;
+        }
+    }
+    return false;
 }
 
 WordList WordList::fromText(std::string text) {

@@ -10,7 +10,8 @@
 // A word file as the game uses it: its category and its words, numbered from 1. Nothing
 // but the file's own text is kept: a round needs the number of words and one of them, so
 // the list counts its words once and finds the one picked when it is asked for.
-// Empty fields, from blank lines or ",,", are no words: one could never be won.
+// Empty fields, from blank lines or ",,", are no words: one could never be won. A file none of
+// whose words is made of the capitals A to Z alone is refused: no round of it could be won.
 class WordList {
 public:
     WordList() = default;
@@ -34,6 +35,7 @@ private:
     bool takePlainWords(PlainWords plain);
     void countFields();
     void check() const;
+    bool hasCapitalWord() const;
 
     std::string_view words() const { return std::string_view(text_).substr(wordsBegin_); }
 

@@ -20,8 +20,9 @@ int indexOf(char letter) {
 class Round : public testing::Test {
 protected:
     void start(std::string_view word) {
+        // The first word is played; OTTER after it keeps a file of other words playable.
         startoff(state, display, random,
-                 WordFile::ofBytes("words.scf", "Test\n" + std::string(word) + "\n"));
+                 WordFile::ofBytes("words.scf", "Test\n" + std::string(word) + "\nOTTER\n"));
         display.calls.clear();
     }
 

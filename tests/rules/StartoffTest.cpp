@@ -63,7 +63,7 @@ TEST_F(RoundStart, rereadsTheFileAtEveryStart) {
 }
 
 TEST_F(RoundStart, givesOneSlotPerCharacterNotPerByte) {
-    startFrom("Caf\xC3\xA9\nCR\xC3\x88ME\n");
+    startFrom("Caf\xC3\xA9\nCR\xC3\x88ME\nLATTE\n");  // the first word is played
     EXPECT_EQ(state.slots, "_____");
     EXPECT_EQ(encodeUtf8(state.secretWord), "CR\xC3\x88ME");
     EXPECT_EQ(display.calls.front(), "caption Scaffle! Category: Caf\xC3\xA9");

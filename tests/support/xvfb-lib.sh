@@ -24,9 +24,13 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { echo "SKIP: Xvfb did not start"; cat "$work/xvfb.log"; exit 77; }
 export DISPLAY=":$(head -n1 "$work/display")"
 mkdir -p "$work/C:"
+# A home of the run's own: nothing the game or the desktop writes reaches the tester's.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+    XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
 # A frame changes what positions mean: every player's windows have one.
-HOME=$work openbox >"$work/openbox.log" 2>&1 &
+openbox >"$work/openbox.log" 2>&1 &
 openbox_pid=$!
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break

@@ -91,7 +91,7 @@ TEST_F(Game, aWinIsReportedThenTheWindowReloadsOnceTheClickIsOver) {
 TEST_F(Game, aLossReportsTheWordAsReadThenEnds) {
     start(
         "Test\nZ\xC3\x89"
-        "BRA\n");
+        "BRA\nOTTER\n");
     click("CDFGHIJK");
     EXPECT_TRUE(host.ends.empty());
     click("L");

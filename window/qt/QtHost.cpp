@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -33,7 +35,18 @@ void QtHost::message(const std::string& text, const std::string& title) {
 }
 
 std::optional<WordFile> QtHost::chooseWordFile(std::span<const FileType> filter) {
+    // The game writes nothing: the dialog keeps its history in a folder of its own that goes
+    // with it, not in the settings every Qt program shares.
+    const QTemporaryDir dialogSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dialogSettings.path());
+    return chooseIn(filter);
+}
+
+std::optional<WordFile> QtHost::chooseIn(std::span<const FileType> filter) {
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter));
+    // Qt's own dialog on every desktop: a desktop's native one, as GTK's, would go without the
+    // title "Open" and the sample folders, and keep the chosen file among its recent ones.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The sample word files are one click away; the dialog still opens where it always does.
     QList<QUrl> places = dialog.sidebarUrls();
     for (const QString& folder : sampleFolders(QCoreApplication::applicationDirPath())) {

@@ -11,6 +11,10 @@ public:
     std::optional<WordFile> chooseWordFile(std::span<const FileType> filter) override;
     void end(int status) override;
     void afterThisEvent(std::function<void()> task) override;
+
+private:
+    // The dialog itself, which saves its settings when it goes.
+    static std::optional<WordFile> chooseIn(std::span<const FileType> filter);
 };
 
 // Where the sample word files are: installed beside the game, or in data/ beside the build

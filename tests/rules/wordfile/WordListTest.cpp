@@ -41,6 +41,16 @@ TEST(WordList, refusesAFileThatCannotGiveARound) {
     EXPECT_EQ(refusalOf("Animals\n\n\n,,\"\"\n"), "it holds a category but no word");
     EXPECT_EQ(refusalOf("Animals\n" + std::string(11, ',') + "\""),
               "a quote opened in its 13th field is never closed");
+    // Only the capitals A to Z can be guessed: small letters, accents, digits win no round.
+    const std::string noneWinnable = "it holds no word written in the capitals A to Z";
+    EXPECT_EQ(refusalOf("Animals\notter\nzebra\n"), noneWinnable);
+    EXPECT_EQ(refusalOf("Tiere\n\xC3\x84"
+                        "FFCHEN\nB\xC3\x84R\n"),
+              noneWinnable);
+    EXPECT_EQ(refusalOf("Years\nY2K,T-REX,A_B"), noneWinnable);
+    EXPECT_EQ(refusalOf("Mixed\notter\n\xC3\x84"
+                        "FFCHEN\nZEBRA"),
+              "no error");
 }
 
 // Bytes as an editor saves them, one case a row: the caption's category and the word the

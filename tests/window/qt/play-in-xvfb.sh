@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real game in a real X server under a window manager, with the mouse: a miss, a
 # win and its reload, 25 wins in a row in the one window that never moves, a word file
-# opened, a loss that ends the program, and Ctrl+X. Exits 77 (skipped) only where Xvfb or
+# opened, a loss that ends the program with nothing written, and Ctrl+X. Exits 77 (skipped) only where Xvfb or
 # openbox cannot start.
 game=$(realpath "$1")
 source "$(dirname "$0")/../../support/xvfb-lib.sh"
@@ -60,6 +60,9 @@ click_until_gone A
 for letter in B C D F G H I J; do click "$letter"; done
 answer "Try Again!" Return
 expect_end "the loss"
+# The open dialog was used twice; the game writes nothing, Qt's shared settings included.
+written=$(find "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" -type f 2>/dev/null | grep -v '/openbox/' || true)
+[ -z "$written" ] || fail "the game wrote into the player's folders: $written"
 
 # The game has no command line: Qt's own options are not taken either.
 start_game "Scaffle! Category: Test" -platform offscreen -reverse --help

@@ -18,7 +18,10 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=scaffle-test
+# A home of the run's own: nothing the game writes reaches the tester's.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+    XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=scaffle-test
+mkdir -p "$HOME"
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" >"$work/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 100); do [ -S "$work/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
