@@ -31,12 +31,17 @@ COLORREF win32Colour(design::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-HFONT createWin32Font(const design::Font& font, int pixels) {
-    const std::wstring family = wideText(font.family);
-    const std::wstring face = fontExists(family.c_str()) ? family : wideText(font.substitute);
-    return CreateFontW(-pixels, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH, face.c_str());
+HFONT win32Font(const design::Font& font, int pixels) {
+    static std::map<std::pair<const design::Font*, int>, HFONT> fonts;
+    HFONT& made = fonts[{&font, pixels}];
+    if (made == nullptr) {
+        const std::wstring family = wideText(font.family);
+        const std::wstring face = fontExists(family.c_str()) ? family : wideText(font.substitute);
+        made = CreateFontW(-pixels, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           CLEARTYPE_QUALITY, DEFAULT_PITCH, face.c_str());
+    }
+    return made;
 }
 
 Win32Canvas::Win32Canvas(HDC dc) : dc_(dc), oldFont_(GetCurrentObject(dc, OBJ_FONT)) {
@@ -55,14 +60,7 @@ void Win32Canvas::fill(const PixelRect& rect, design::Rgb colour) {
 
 void Win32Canvas::text(const PixelRect& box, std::string_view text, const design::Font& font,
                        int fontPixels, design::Rgb ink) {
-    // Each font is made once for the program: a key paints its letter at every press and every
-    // move of the focus, and looking a family up is slow.
-    static std::map<std::pair<const design::Font*, int>, HFONT> fonts;
-    HFONT& made = fonts[{&font, fontPixels}];
-    if (made == nullptr) {
-        made = createWin32Font(font, fontPixels);
-    }
-    SelectObject(dc_, made);
+    SelectObject(dc_, win32Font(font, fontPixels));
     SetTextColor(dc_, win32Colour(ink));
     RECT area{box.left, box.top, box.right(), box.bottom()};
     const std::wstring wide = wideText(text);

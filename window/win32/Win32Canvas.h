@@ -24,5 +24,5 @@ private:
 COLORREF win32Colour(design::Rgb rgb);
 
 // The design's family where the system has it, else its metric-compatible stand-in, at a
-// height of pixels. The caller deletes it.
-HFONT createWin32Font(const design::Font& font, int pixels);
+// height of pixels: made once for the program, as looking a family up is slow.
+HFONT win32Font(const design::Font& font, int pixels);

@@ -4,8 +4,8 @@
 
 #include "Drawing.h"
 #include "Menu.h"
-#include "Win32Canvas.h"
 #include "WideText.h"
+#include "Win32Canvas.h"
 
 namespace {
 
@@ -84,9 +84,6 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
 Win32Form1::~Win32Form1() {
     DestroyWindow(window_);
     DestroyAcceleratorTable(shortcuts_);
-    for (HFONT font : {label1Font_, winTotalFont_}) {
-        DeleteObject(font);
-    }
     DeleteObject(label1Background_);
 }
 
@@ -266,27 +263,26 @@ HBRUSH Win32Form1::labelColours(HWND label, HDC dc) const {
         label == Label1 ? drawing::label1Look(scale()) : drawing::winTotalLook(scale());
     SetTextColor(dc, win32Colour(look.ink));
     SetBkColor(dc, win32Colour(look.background));
-    return label == Label1 ? label1Background_
-                           : reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
+    return label == Label1
+               ? label1Background_
+               : reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
 }
 
 void Win32Form1::fitTo(UINT dpi) {
     dpi_ = dpi;
-    for (HFONT font : {label1Font_, winTotalFont_}) {
-        DeleteObject(font);
-    }
     RECT frame{0, 0, scale().pixels(design::kClientWidth), scale().pixels(design::kClientHeight)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, kWindowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     const auto placeLabel = [](HWND label, const drawing::LabelLook& look) {
         place(label, look.box);
-        const HFONT font = createWin32Font(look.font, look.fontPixels);
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        return font;
+        SendMessageW(label, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(win32Font(look.font, look.fontPixels)), TRUE);
     };
-    label1Font_ = placeLabel(Label1, drawing::label1Look(scale()));
-    winTotalFont_ = placeLabel(WinTotal, drawing::winTotalLook(scale()));
+    placeLabel(Label1, drawing::label1Look(scale()));
+    placeLabel(WinTotal, drawing::winTotalLook(scale()));
+    // The letters' font is looked for now, not at the first paint of a key.
+    win32Font(design::kLetterFont, scale().fontPixels(design::kLetterFont.points));
     for (int index = 0; index < kLetterCount; ++index) {
         if (Letter[index] != nullptr) {
             placeLetter(index);

@@ -53,7 +53,5 @@ private:
     HWND WinTotal = nullptr;
     drawing::PiecesShown Hang;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    HFONT label1Font_ = nullptr;
-    HFONT winTotalFont_ = nullptr;
     HBRUSH label1Background_;
 };

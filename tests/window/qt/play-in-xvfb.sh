@@ -11,7 +11,7 @@ start_game "Scaffle! Category: Test"
 window=$form
 frame=$(frame_of "$form")
 
-expect_pixel 253 80 $yellow "button Z"
+wait_pixel 253 80 $yellow "button Z"
 expect_pixel 104 72 $white "no post yet"
 click Z
 expect_pixel 253 80 $white "button Z hidden after its guess"

@@ -34,7 +34,7 @@ start_game "Scaffle! Category: Test"
 window=$form
 frame=$(frame_of "$form")
 shot "start"
-expect_pixel 253 80 $yellow "button Z"
+wait_pixel 253 80 $yellow "button Z"
 # A typed letter guesses nothing; Space presses the letter with the focus, A at the start.
 xdotool windowfocus --sync "$form" key t
 sleep 0.3
