@@ -23,7 +23,7 @@ JOBS := $(shell nproc)
 # protector; the compiler makes PIE by default), where dpkg-buildflags is installed.
 flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 
-.PHONY: deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
+.PHONY: source-date-epoch deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
         build run test test-sanitize fuzz bench package windows test-windows bench-windows clean
 
 # $(call install,PACKAGES): installs those of PACKAGES that are missing, unattended; while
@@ -75,11 +75,16 @@ test: deps-test
 	cd $(BUILD) && QTEST_FUNCTION_TIMEOUT=60000 ctest --output-on-failure -j $(JOBS) --timeout 300
 
 # A Debian package of the game, in build/: the same bytes from the same commit, however often
-# it is built, with every file dated at the last commit.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+# it is built and under whatever umask, with every file dated at the last commit, or in a tree
+# without git (an unpacked source archive) at the last entry of the changelog.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+                       dpkg-parsechangelog -l window/qt/dist/changelog -S Timestamp)
 package: deps-package
 	$(call configure,OFF,OFF)
-	cd $(BUILD) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack -G DEB
+	cd $(BUILD) && umask 022 && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack -G DEB
+
+source-date-epoch:
+	@echo $(SOURCE_DATE_EPOCH)
 
 # Speed and memory against their targets; a verdict a line at the end.
 bench: deps-bench

@@ -9,15 +9,31 @@ for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lin
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-# Two builds a second apart, as make package makes them, give the same bytes.
+# Two builds a second apart, as make package makes them, give the same bytes; a third under
+# umask 0002 the same files and folders, with the same modes.
 export SOURCE_DATE_EPOCH=1700000000
-for build_number in 1 2; do
-    (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package$build_number" \
-        >cpack.log) || { cat "$work/cpack.log"; fail "cpack failed"; }
-    sleep 1
+for build_number in 1 2 3; do
+    (cd "$work" && umask "$([ "$build_number" = 3 ] && echo 0002 || echo 0022)" &&
+        cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package$build_number" \
+            >cpack.log) || { cat "$work/cpack.log"; fail "cpack failed"; }
+    [ "$build_number" = 1 ] && sleep 1
 done
 deb=$(ls "$work"/package1/scaffle_*.deb)
 cmp "$deb" "$work"/package2/scaffle_*.deb || fail "two builds of the package differ"
+for part in --fsys-tarfile --ctrl-tarfile; do
+    cmp <(dpkg-deb "$part" "$deb") <(dpkg-deb "$part" "$work"/package3/scaffle_*.deb) ||
+        fail "a build under umask 0002 differs ($part)"
+done
+
+# A tree without git, as a source archive unpacks, dates the package at its changelog's last entry.
+source=$(dirname "$0")/../../..
+if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
+    mkdir "$work/tree"
+    (cd "$source" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$work/tree"
+    [ "$(env -u SOURCE_DATE_EPOCH make -s -C "$work/tree" source-date-epoch)" = \
+      "$(dpkg-parsechangelog -l "$work/tree/window/qt/dist/changelog" -S Timestamp)" ] ||
+        fail "a tree without git is not dated at its changelog"
+fi
 dpkg-deb -x "$deb" "$work/root"
 
 # Errors and warnings fail; what is left is told.
