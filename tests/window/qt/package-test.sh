@@ -30,7 +30,7 @@ source=$(dirname "$0")/../../..
 if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
     mkdir "$work/tree"
     (cd "$source" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$work/tree"
-    [ "$(env -u SOURCE_DATE_EPOCH make -s -C "$work/tree" source-date-epoch)" = \
+    [ "$(env -u SOURCE_DATE_EPOCH -u MAKEFLAGS make -s --no-print-directory -C "$work/tree" source-date-epoch)" = \
       "$(dpkg-parsechangelog -l "$work/tree/window/qt/dist/changelog" -S Timestamp)" ] ||
         fail "a tree without git is not dated at its changelog"
 fi
