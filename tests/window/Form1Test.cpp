@@ -209,6 +209,18 @@ TEST_F(Game, everyLoadRereadsTheFileAndTellsOfABadOneOnceOverTheNewRound) {
     EXPECT_EQ(shownAtReport, "Scaffle! Category: Animals / Wins: 3");
 }
 
+TEST(ShippedWordFiles, haveCategoriesTheCaptionShowsWhole) {
+    // Under openbox the 311-pixel window's title shows "Scaffle! Category: " and 13 more
+    // characters whole; longer ones lose their middle.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(SCAFFLE_DATA_DIR)) {
+        const WordList words = WordFile::atPath(entry.path().string()).read();
+        EXPECT_LE(words.category().size(), 13U) << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 4);
+}
+
 TEST_F(Game, exitEndsAndAboutTellsWhoWroteIt) {
     start("Test\nOTTER\n");
     form.mnuAbout_Click();
