@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstring>
 
+#include "GameState.h"
 #include "Utf8.h"
 
 std::string captionText(std::string_view category) {
@@ -33,6 +34,15 @@ std::string maskedWordText(std::string_view slots) {
 std::string winsText(std::int16_t winsTally) {
     // The tally is never negative, so the number always has its leading space.
     return "Wins: " + std::to_string(winsTally);
+}
+
+std::string roundStartNews(std::size_t letters, std::int16_t winsTally) {
+    return std::to_string(letters) + (letters == 1 ? " letter. " : " letters. ") +
+           winsText(winsTally);
+}
+
+std::string piecesShownText(int misses) {
+    return std::to_string(misses) + " of " + std::to_string(kMissesPerRound) + " pieces shown";
 }
 
 std::string secretWordText(std::u32string_view secretWord) {

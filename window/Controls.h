@@ -15,4 +15,7 @@ public:
     // to 9 hidden, the labels' design texts. The window itself stays where it is.
     virtual void rebuild() = 0;
     virtual void focusLetter(int letterIndex) = 0;
+    // Tells a screen reader what just happened, once: it is spoken, and does not stay on
+    // a control to be read again later.
+    virtual void tell(const std::string& news) = 0;
 };

@@ -49,6 +49,7 @@ void Form1::load() {
         startRound(state_, controls_, random_, builtInWords());
     }
     controls_.focusLetter(0);
+    controls_.tell(roundStartNews(state_.slots.size(), state_.winsTally));
     // Told after the round stands, so that the box comes over the new round, and only once
     // while the file stays as it is.
     if (refusal != reportedAtLoad_ && !refusal.empty()) {
@@ -73,7 +74,14 @@ void Form1::guess(int letterIndex) {
     if (state_.lettersGuessed.test(static_cast<std::size_t>(letterIndex))) {
         return;
     }
-    switch (guessLetter(state_, controls_, letterIndex)) {
+    const int missesBefore = state_.missesLeft;
+    const Outcome outcome = guessLetter(state_, controls_, letterIndex);
+    if (outcome != Outcome::Lost) {
+        controls_.tell(state_.missesLeft < missesBefore
+                           ? piecesShownText(kMissesPerRound - state_.missesLeft)
+                           : maskedWordText(state_.slots));
+    }
+    switch (outcome) {
         case Outcome::Continue:
             break;
         case Outcome::Lost:
@@ -107,6 +115,7 @@ void Form1::openWordFile() {
         return;
     }
     clearBoard();
+    controls_.tell(roundStartNews(state_.slots.size(), state_.winsTally));
 }
 
 void Form1::clearBoard() {

@@ -54,6 +54,7 @@ public:
         focus = letterIndex;
         calls.push_back("focus " + letter(letterIndex));
     }
+    void tell(const std::string& news) override { calls.push_back("tell " + news); }
 
     std::vector<std::string> calls;
     std::string caption;

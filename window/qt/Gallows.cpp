@@ -5,6 +5,7 @@
 #include "GameState.h"
 #include "QtCanvas.h"
 #include "QtLook.h"
+#include "RoundTexts.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void Gallows::hidePiece(int piece) {
 
 void Gallows::describe() {
     const std::size_t misses = (shown_ & ~drawing::designPieces()).count();
-    setAccessibleDescription(QString("%1 of %2 pieces shown").arg(misses).arg(kMissesPerRound));
+    setAccessibleDescription(QString::fromStdString(piecesShownText(static_cast<int>(misses))));
 }
 
 void Gallows::paintEvent(QPaintEvent*) {

@@ -50,6 +50,19 @@ QtForm1::QtForm1(Host& host, Random& random) : form_(*this, host, random) {
     setWindowIcon(icon);
     rebuild();
     buildMenu();
+    // Once the events of the focus change are over: the control left may be going away.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
+        if (old != nullptr && old == toldBy_) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, left = toldBy_] {
+                    if (left != nullptr && left == toldBy_) {
+                        forget();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -133,10 +146,9 @@ void QtForm1::setCaption(const std::string& caption) {
 
 void QtForm1::setMaskedWord(const std::string& maskedWord) {
     const QString text = QString::fromStdString(maskedWord);
-    // A miss sets the same text again; only a new one is news.
+    // A miss sets the same text again: nothing to paint.
     if (text != Label1->text()) {
         Label1->setText(text);
-        tell(text);
     }
 }
 
@@ -157,19 +169,25 @@ void QtForm1::showLetter(int letterIndex) {
 
 void QtForm1::showPiece(int piece) {
     Hang->showPiece(piece);
-    tell(Hang->accessibleDescription());
 }
 
-void QtForm1::tell(const QString& news) {
-    // A screen reader speaks the description of the control with the focus when it changes:
-    // the letter the focus went on to after the guess carries the news until the next.
-    QWidget* focus = QApplication::focusWidget();
-    if (toldBy_ != nullptr && toldBy_ != focus) {
-        toldBy_->setAccessibleDescription(QString());
+void QtForm1::tell(const std::string& news) {
+    // A screen reader speaks the description of the control with the focus when it changes.
+    // It stays only while the focus does: a letter left and come back to is read without it.
+    QWidget* focus = focusWidget();
+    if (toldBy_ != focus) {
+        forget();
     }
     toldBy_ = focus;
     if (toldBy_ != nullptr) {
-        toldBy_->setAccessibleDescription(news);
+        toldBy_->setAccessibleDescription(QString::fromStdString(news));
+    }
+}
+
+void QtForm1::forget() {
+    if (toldBy_ != nullptr) {
+        toldBy_->setAccessibleDescription(QString());
+        toldBy_ = nullptr;
     }
 }
 

@@ -31,6 +31,7 @@ public:
     void hidePiece(int piece) override;
     void rebuild() override;
     void focusLetter(int letterIndex) override;
+    void tell(const std::string& news) override;
 
     QAbstractButton* letter(int letterIndex) const;
     const Gallows& hang() const { return *Hang; }
@@ -39,8 +40,8 @@ public:
 private:
     void buildMenu();
     void addLetter(QAbstractButton* button, int letterIndex);
-    // Tells a screen reader what a guess did.
-    void tell(const QString& news);
+    // Takes the last news off the control that carried it.
+    void forget();
 
     Form1 form_;
     QButtonGroup* Letter = nullptr;

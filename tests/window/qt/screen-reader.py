@@ -1,6 +1,7 @@
-"""Reads the game's window as a screen reader does, through AT-SPI: presses letters by their
-accessible action, checks what the labels and the drawing then say, what the game told the
-screen reader after each guess, and that a letter pressed again changes nothing."""
+"""Reads the game's window as a screen reader does, through AT-SPI: checks what the round's
+start tells, presses letters by their accessible action, checks what the labels and the
+drawing then say, what the game told the screen reader after each guess, that a letter
+pressed again changes nothing, and that news does not stay once the focus moves on."""
 import sys
 import time
 
@@ -42,8 +43,27 @@ def expect(what, got, wanted):
         sys.exit(f"FAIL: {what} reads {got!r}, expected {wanted!r}")
 
 
+def letter(found, name):
+    return next(b for b in found["push button"] if b.name == name)
+
+
 game = find_game(sys.argv[1])
 told = []
+
+def description_of(name, wanted, seconds=10):
+    """The letter's description once it is the one wanted, or as it is when time runs out."""
+    deadline = time.monotonic() + seconds
+    while True:
+        try:
+            description = letter(controls(game), name).description
+        except (StopIteration, KeyError, GLib.GError):
+            description = None
+        if description == wanted or time.monotonic() > deadline:
+            return description
+        time.sleep(0.1)
+
+
+expect("what the start told", description_of("A", "5 letters. Wins: 0"), "5 letters. Wins: 0")
 
 
 def on_description_changed(event):
@@ -63,8 +83,8 @@ def next_step():
     if len(heard) > len(steps):
         pyatspi.Registry.stop()
         return False
-    for letter in steps[len(heard) - 1]:
-        press(controls(game), letter)
+    for name in steps[len(heard) - 1]:
+        press(controls(game), name)
     return True
 
 
@@ -80,5 +100,8 @@ expect("what letters pressed again told", heard[3], [])
 found = controls(game)
 expect("the labels", sorted(label.name for label in found["label"]), ["Wins: 0", "_ T T _ _"])
 expect("the gallows", found["image"][0].description, "1 of 9 pieces shown")
+# The news stays with A, which has the focus, only until the focus moves on.
+letter(found, "B").queryComponent().grabFocus()
+expect("A once the focus moved on", description_of("A", ""), "")
 print(f"PASS: after T a screen reader is told {heard[1]}, after Z {heard[2]}, "
       "and a letter pressed again changes nothing")
