@@ -115,7 +115,9 @@ void Form1::openWordFile() {
         return;
     }
     clearBoard();
-    controls_.tell(roundStartNews(state_.slots.size(), state_.winsTally));
+    // The new category too: a changed caption may go unspoken.
+    controls_.tell(captionText(state_.category) + ". " +
+                   roundStartNews(state_.slots.size(), state_.winsTally));
 }
 
 void Form1::clearBoard() {

@@ -125,6 +125,7 @@ TEST_F(Game, openingAWordFileMidRoundStartsAFreshRoundAndClearsTheBoard) {
     open(birds);
     EXPECT_EQ(host.filters, std::vector<std::string>{kFilter});
     EXPECT_EQ(window.calls.front(), "caption Scaffle! Category: Birds");
+    EXPECT_EQ(window.calls.back(), "tell Scaffle! Category: Birds. 4 letters. Wins: 0");
     EXPECT_EQ(window.maskedWord, "_ _ _ _");
     EXPECT_EQ(window.winsText, "Wins: 0");
     EXPECT_EQ(window.lettersShown.count(), 26U);
