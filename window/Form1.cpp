@@ -76,10 +76,10 @@ void Form1::guess(int letterIndex) {
     }
     const int missesBefore = state_.missesLeft;
     const Outcome outcome = guessLetter(state_, controls_, letterIndex);
-    if (outcome != Outcome::Lost) {
-        controls_.tell(state_.missesLeft < missesBefore
-                           ? piecesShownText(kMissesPerRound - state_.missesLeft)
-                           : maskedWordText(state_.slots));
+    if (outcome != Outcome::Lost && state_.missesLeft < missesBefore) {
+        controls_.tell(piecesShownText(kMissesPerRound - state_.missesLeft));
+    } else if (outcome != Outcome::Lost) {
+        controls_.tellMaskedWord();
     }
     switch (outcome) {
         case Outcome::Continue:

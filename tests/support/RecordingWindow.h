@@ -55,6 +55,7 @@ public:
         calls.push_back("focus " + letter(letterIndex));
     }
     void tell(const std::string& news) override { calls.push_back("tell " + news); }
+    void tellMaskedWord() override { calls.push_back("tell " + maskedWord); }
 
     std::vector<std::string> calls;
     std::string caption;

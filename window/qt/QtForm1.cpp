@@ -172,6 +172,14 @@ void QtForm1::showPiece(int piece) {
 }
 
 void QtForm1::tell(const std::string& news) {
+    tell(QString::fromStdString(news));
+}
+
+void QtForm1::tellMaskedWord() {
+    tell(Label1->text());
+}
+
+void QtForm1::tell(const QString& news) {
     // A screen reader speaks the description of the control with the focus when it changes.
     // It stays only while the focus does: a letter left and come back to is read without it.
     QWidget* focus = focusWidget();
@@ -180,7 +188,7 @@ void QtForm1::tell(const std::string& news) {
     }
     toldBy_ = focus;
     if (toldBy_ != nullptr) {
-        toldBy_->setAccessibleDescription(QString::fromStdString(news));
+        toldBy_->setAccessibleDescription(news);
     }
 }
 

@@ -32,6 +32,7 @@ public:
     void rebuild() override;
     void focusLetter(int letterIndex) override;
     void tell(const std::string& news) override;
+    void tellMaskedWord() override;
 
     QAbstractButton* letter(int letterIndex) const;
     const Gallows& hang() const { return *Hang; }
@@ -40,6 +41,7 @@ public:
 private:
     void buildMenu();
     void addLetter(QAbstractButton* button, int letterIndex);
+    void tell(const QString& news);
     // Takes the last news off the control that carried it.
     void forget();
 

@@ -33,6 +33,7 @@ public:
     // The letters and labels are real controls with their texts, which a Windows screen
     // reader reads; Wine shows no accessibility tree to tell more through and test it.
     void tell(const std::string&) override {}
+    void tellMaskedWord() override {}
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
