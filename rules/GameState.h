@@ -3,6 +3,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "WordFile.h"
 
@@ -15,8 +16,9 @@ struct GameState {
     WordFile wordFile;
     std::string category;
     WordList wordList;
-    std::u32string secretWord;
-    // One character per character of the secret word: '_' or the capital that was guessed.
+    // One of the word list's words, in UTF-8, where the list keeps it: never a second copy.
+    std::string_view secretWord;
+    // One byte per character of the secret word: '_' or the capital that was guessed.
     std::string slots;
     int missesLeft = kMissesPerRound;
     std::int16_t winsTally = 0;

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "Reveal.h"
-#include "RoundTexts.h"
 
 Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
     const char letter = static_cast<char>('A' + letterIndex);
@@ -19,9 +18,9 @@ Outcome guessLetter(GameState& state, GameDisplay& display, int letterIndex) {
             return Outcome::Lost;
         }
     }
-    display.setMaskedWord(maskedWordText(state.slots));
+    display.setMaskedWord(state.slots);
     // An underscore in the word counts as revealed from the start: its slot already holds one.
-    state.roundOver = revealed.positions == state.secretWord.size();
+    state.roundOver = revealed.positions == state.slots.size();
     return state.roundOver ? Outcome::Won : Outcome::Continue;
 }
 

@@ -9,6 +9,6 @@ struct Revealed {
     std::size_t positions;  // positions whose slot now equals the word's character
 };
 
-// Sets to letter every slot where the word holds it; one pass, so that a guess on a long word
-// stays quick.
-Revealed reveal(std::u32string_view word, std::string& slots, char letter);
+// Sets to letter every slot where the word, in UTF-8, holds it; one pass, so that a guess on a
+// long word stays quick.
+Revealed reveal(std::string_view word, std::string& slots, char letter);

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "GameState.h"
-#include "Utf8.h"
 
 std::string captionText(std::string_view category) {
     return "Scaffle! Category: " + std::string(category);
@@ -43,8 +42,4 @@ std::string roundStartNews(std::size_t letters, std::int16_t winsTally) {
 
 std::string piecesShownText(int misses) {
     return std::to_string(misses) + " of " + std::to_string(kMissesPerRound) + " pieces shown";
-}
-
-std::string secretWordText(std::u32string_view secretWord) {
-    return encodeUtf8(secretWord);
 }

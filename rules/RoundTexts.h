@@ -16,6 +16,3 @@ std::string roundStartNews(std::size_t letters, std::int16_t winsTally);
 
 // What a screen reader is told after a miss: "3 of 9 pieces shown".
 std::string piecesShownText(int misses);
-
-// The secret word as it was read from the word file.
-std::string secretWordText(std::u32string_view secretWord);

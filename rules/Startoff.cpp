@@ -10,18 +10,18 @@ void startoff(GameState& state, GameDisplay& display, Random& random, const Word
 }
 
 void startRound(GameState& state, GameDisplay& display, Random& random, WordList words) {
-    std::u32string secretWord =
-        decodeUtf8(words.word(pickWordNumber(words.count(), random.next())));
+    const std::string_view secretWord = words.word(pickWordNumber(words.count(), random.next()));
 
     state.missesLeft = kMissesPerRound;
     state.lettersGuessed.reset();
     state.roundOver = false;
     state.category = words.category();
     display.setCaption(captionText(state.category));
+    // The word stays where it is: the list's text moves with the list.
     state.wordList = std::move(words);
-    state.slots.assign(secretWord.size(), '_');
-    state.secretWord = std::move(secretWord);
-    display.setMaskedWord(maskedWordText(state.slots));
+    state.secretWord = secretWord;
+    state.slots.assign(characterCount(secretWord), '_');
+    display.setMaskedWord(state.slots);
     display.setWinsText(winsText(state.winsTally));
 }
 

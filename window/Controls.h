@@ -18,6 +18,4 @@ public:
     // Tells a screen reader what just happened, once: it is spoken, and does not stay on
     // a control to be read again later.
     virtual void tell(const std::string& news) = 0;
-    // The same, of the masked word as it stands: a long one is not built twice.
-    virtual void tellMaskedWord() = 0;
 };

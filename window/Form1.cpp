@@ -6,6 +6,7 @@
 #include "RoundTexts.h"
 #include "Startoff.h"
 #include "WordFileError.h"
+#include "WordShown.h"
 
 namespace {
 
@@ -79,13 +80,13 @@ void Form1::guess(int letterIndex) {
     if (outcome != Outcome::Lost && state_.missesLeft < missesBefore) {
         controls_.tell(piecesShownText(kMissesPerRound - state_.missesLeft));
     } else if (outcome != Outcome::Lost) {
-        controls_.tellMaskedWord();
+        controls_.tell(maskedWordNews(state_.slots));
     }
     switch (outcome) {
         case Outcome::Continue:
             break;
         case Outcome::Lost:
-            host_.message("You lost! The word was " + secretWordText(state_.secretWord) +
+            host_.message("You lost! The word was " + secretWordShown(state_.secretWord) +
                               ". Try again next time!",
                           "Try Again!");
             host_.end(0);

@@ -1,5 +1,6 @@
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -60,6 +61,10 @@ std::string latin1ToUtf8(std::string_view bytes) {
         }
     }
     return utf8;
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), beginsCharacter));
 }
 
 std::u32string decodeUtf8(std::string_view utf8) {

@@ -7,22 +7,22 @@
 #include "FieldReader.h"
 #include "FormatError.h"
 
-WordList::WordList(std::string text) : text_(std::move(text)) {
-    if (text_.empty()) {
+WordList::WordList(std::string text) : text_(std::make_shared<std::string>(std::move(text))) {
+    if (text_->empty()) {
         return;
     }
-    FieldReader fields(text_);
+    FieldReader fields(*text_);
     const std::string_view category = fields.next();
-    categoryBegin_ = static_cast<std::size_t>(category.data() - text_.data());
+    categoryBegin_ = static_cast<std::size_t>(category.data() - text_->data());
     categoryLength_ = category.size();
-    wordsBegin_ = text_.size() - fields.rest().size();
+    wordsBegin_ = text_->size() - fields.rest().size();
     if (fields.quoteLeftOpen()) {
         openQuoteField_ = 1;
     }
 }
 
 bool WordList::takePlainWords(PlainWords plain) {
-    if (!plain.settle(text_, wordsBegin_)) {
+    if (!plain.settle(text(), wordsBegin_)) {
         return false;
     }
     count_ = plain.count();
@@ -43,7 +43,7 @@ void WordList::countFields() {
 }
 
 void WordList::check() const {
-    if (text_.empty()) {
+    if (text().empty()) {
         throw FormatError(FormatRefusal::Empty);
     }
     if (count_ == 0 && openQuoteField_ != 0) {
@@ -85,15 +85,15 @@ WordList WordList::fromBytes(std::string bytes, PlainWords plain) {
     // out on the way: such a file is read in one pass, and never decoded.
     WordList list(std::move(bytes));
     if (list.takePlainWords(std::move(plain)) && list.plain_->ascii() &&
-        isOwnText(std::string_view(list.text_).substr(0, list.wordsBegin_))) {
+        isOwnText(list.text().substr(0, list.wordsBegin_))) {
         list.check();
         return list;
     }
-    std::optional<std::string> text = wordFileText(std::move(list.text_));
-    if (!text) {
+    std::optional<std::string> decoded = wordFileText(std::move(*list.text_));
+    if (!decoded) {
         throw FormatError(FormatRefusal::NotText);
     }
-    return fromText(std::move(*text));
+    return fromText(std::move(*decoded));
 }
 
 std::string_view WordList::word(std::size_t number) const {
@@ -101,7 +101,7 @@ std::string_view WordList::word(std::size_t number) const {
         throw std::out_of_range("word " + std::to_string(number) + " of " + std::to_string(count_));
     }
     if (plain_) {
-        return plain_->word(text_, number);
+        return plain_->word(text(), number);
     }
     std::size_t before = number - 1;
     FieldReader fields(words());

@@ -11,16 +11,16 @@
 #include "Require.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
+#include "Utf8.h"
 
 // Plays one round from arbitrary bytes, checking the game's invariants after every step;
 // a broken one aborts. The bytes are: how many guesses (one byte), the random number (three
 // bytes, 24 bits), the guesses (one byte each, taken modulo 26), then the word file.
 namespace fuzzing {
 
-inline bool allRevealed(const GameState& state) {
+inline bool allRevealed(const GameState& state, const std::u32string& secretWord) {
     for (std::size_t i = 0; i < state.slots.size(); ++i) {
-        if (static_cast<char32_t>(static_cast<unsigned char>(state.slots[i])) !=
-            state.secretWord[i]) {
+        if (static_cast<char32_t>(static_cast<unsigned char>(state.slots[i])) != secretWord[i]) {
             return false;
         }
     }
@@ -48,7 +48,8 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
     startRound(state, display, random, std::move(words));
     require(display.caption == captionText(state.category));
     require(display.maskedWord == maskedWordText(state.slots));
-    require(state.slots == std::string(state.secretWord.size(), '_'));
+    const std::u32string secretWord = decodeUtf8(state.secretWord);
+    require(state.slots == std::string(secretWord.size(), '_'));
     require(!state.secretWord.empty() && state.missesLeft == kMissesPerRound);
 
     for (const std::uint8_t guess : guesses) {
@@ -62,12 +63,12 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
         require((outcome == Outcome::Lost) == (state.missesLeft == 0));
         if (outcome != Outcome::Lost) {
             require(display.maskedWord == maskedWordText(state.slots));
-            require((outcome == Outcome::Won) == allRevealed(state));
+            require((outcome == Outcome::Won) == allRevealed(state, secretWord));
         }
         for (std::size_t i = 0; i < state.slots.size(); ++i) {
             const char slot = state.slots[i];
-            require(slot == '_' || (slot >= 'A' && slot <= 'Z' &&
-                                    state.secretWord[i] == static_cast<char32_t>(slot)));
+            require(slot == '_' ||
+                    (slot >= 'A' && slot <= 'Z' && secretWord[i] == static_cast<char32_t>(slot)));
         }
         if (outcome != Outcome::Continue) {
             return;

@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "Design.h"
 #include "GameState.h"
+#include "RoundTexts.h"
 
 // The window's controls as a record: every call, in order, as one line of text each, and what
 // the window would show now.
@@ -18,9 +19,9 @@ public:
         caption = text;
         calls.push_back("caption " + text);
     }
-    void setMaskedWord(const std::string& text) override {
-        maskedWord = text;
-        calls.push_back("masked " + text);
+    void setMaskedWord(std::string_view slots) override {
+        maskedWord = maskedWordText(slots);
+        calls.push_back("masked " + maskedWord);
     }
     void setWinsText(const std::string& text) override {
         winsText = text;
@@ -55,7 +56,6 @@ public:
         calls.push_back("focus " + letter(letterIndex));
     }
     void tell(const std::string& news) override { calls.push_back("tell " + news); }
-    void tellMaskedWord() override { calls.push_back("tell " + maskedWord); }
 
     std::vector<std::string> calls;
     std::string caption;

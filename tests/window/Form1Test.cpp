@@ -8,6 +8,7 @@
 #include "FakeHost.h"
 #include "RecordingWindow.h"
 #include "TempFolder.h"
+#include "WordShown.h"
 
 namespace {
 
@@ -260,6 +261,20 @@ TEST_F(Game, aHugeWordCanBePlayedToAWin) {
     EXPECT_TRUE(window.maskedWord.starts_with("A _ A _"));
     click("B");
     EXPECT_EQ(host.messages.back().title, "Winner!");
+}
+
+TEST_F(Game, aWordTooLongToShowIsCutToAStretchAndItsLength) {
+    // A two-byte capital first, so that the cut counts characters, not bytes.
+    start("Long\n\xC3\x89" + std::string(199, 'B') + "\nOTTER\n");
+    click("B");
+    const std::string stretch = "_" + std::string(99, 'B');
+    EXPECT_EQ(window.calls.back(), "tell " + maskedWordText(stretch) + "\u2026 (200 letters)");
+    click("CDEFGHIJK");
+    EXPECT_EQ(host.messages.back().text, "You lost! The word was \xC3\x89" + std::string(99, 'B') +
+                                             "\u2026 (200 letters). Try again next time!");
+    // The label, centred, shows the middle of the word.
+    EXPECT_EQ(label1Text(std::string(60, '_') + std::string(100, 'A') + std::string(60, '_')),
+              maskedWordText(std::string(100, 'A')));
 }
 
 }  // namespace

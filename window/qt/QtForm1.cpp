@@ -11,6 +11,7 @@
 #include "LetterButton.h"
 #include "Menu.h"
 #include "QtLook.h"
+#include "WordShown.h"
 
 namespace {
 
@@ -144,11 +145,12 @@ void QtForm1::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]"));
 }
 
-void QtForm1::setMaskedWord(const std::string& maskedWord) {
-    const QString text = QString::fromStdString(maskedWord);
+void QtForm1::setMaskedWord(std::string_view slots) {
+    const QString text = QString::fromStdString(label1Text(slots));
     // A miss sets the same text again: nothing to paint.
     if (text != Label1->text()) {
         Label1->setText(text);
+        Label1->setAccessibleName(QString::fromStdString(maskedWordNews(slots)));
     }
 }
 
@@ -173,10 +175,6 @@ void QtForm1::showPiece(int piece) {
 
 void QtForm1::tell(const std::string& news) {
     tell(QString::fromStdString(news));
-}
-
-void QtForm1::tellMaskedWord() {
-    tell(Label1->text());
 }
 
 void QtForm1::tell(const QString& news) {

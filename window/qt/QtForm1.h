@@ -22,7 +22,7 @@ public:
     void start();
 
     void setCaption(const std::string& caption) override;
-    void setMaskedWord(const std::string& maskedWord) override;
+    void setMaskedWord(std::string_view slots) override;
     void setWinsText(const std::string& winsText) override;
     void hideLetter(int letterIndex) override;
     void showPiece(int piece) override;
@@ -32,7 +32,6 @@ public:
     void rebuild() override;
     void focusLetter(int letterIndex) override;
     void tell(const std::string& news) override;
-    void tellMaskedWord() override;
 
     QAbstractButton* letter(int letterIndex) const;
     const Gallows& hang() const { return *Hang; }

@@ -6,6 +6,7 @@
 #include "Menu.h"
 #include "WideText.h"
 #include "Win32Canvas.h"
+#include "WordShown.h"
 
 namespace {
 
@@ -224,8 +225,8 @@ void Win32Form1::setCaption(const std::string& caption) {
     SetWindowTextW(window_, wideText(caption).c_str());
 }
 
-void Win32Form1::setMaskedWord(const std::string& maskedWord) {
-    SetWindowTextW(Label1, wideText(maskedWord).c_str());
+void Win32Form1::setMaskedWord(std::string_view slots) {
+    SetWindowTextW(Label1, wideText(label1Text(slots)).c_str());
 }
 
 void Win32Form1::setWinsText(const std::string& winsText) {

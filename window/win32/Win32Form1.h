@@ -21,7 +21,7 @@ public:
     int run(int show);
 
     void setCaption(const std::string& caption) override;
-    void setMaskedWord(const std::string& maskedWord) override;
+    void setMaskedWord(std::string_view slots) override;
     void setWinsText(const std::string& winsText) override;
     void hideLetter(int letterIndex) override;
     void showPiece(int piece) override;
@@ -33,7 +33,6 @@ public:
     // The letters and labels are real controls with their texts, which a Windows screen
     // reader reads; Wine shows no accessibility tree to tell more through and test it.
     void tell(const std::string&) override {}
-    void tellMaskedWord() override {}
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
