@@ -59,7 +59,7 @@ std::optional<std::string> wordFileText(std::string bytes) {
     if (bytes.starts_with(kUtf8Mark)) {
         bytes.erase(0, kUtf8Mark.size());
     }
-    return isValidUtf8(bytes) ? std::move(bytes) : latin1ToUtf8(bytes);
+    return isValidUtf8(bytes) ? std::move(bytes) : windows1252ToUtf8(bytes);
 }
 
 bool isOwnText(std::string_view ascii) {

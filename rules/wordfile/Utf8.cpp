@@ -48,17 +48,26 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string latin1ToUtf8(std::string_view bytes) {
+std::string windows1252ToUtf8(std::string_view bytes) {
+    // Bytes 0x80 to 0x9F as Windows' "ANSI" code page has them; the five it leaves undefined
+    // (0 here) stay the Latin-1 characters of their codes, as browsers read them.
+    static constexpr char16_t kHighControls[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    };
     std::string utf8;
     utf8.reserve(bytes.size() * 2);
+    char sequence[kLongestUtf8];
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
         if (code < 0x80) {
             utf8 += byte;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+            continue;
         }
+        const char16_t mapped = code < 0xA0 ? kHighControls[code - 0x80] : 0;
+        utf8.append(sequence, writeUtf8(mapped != 0 ? mapped : code, sequence));
     }
     return utf8;
 }

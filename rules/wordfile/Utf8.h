@@ -6,8 +6,9 @@
 
 bool isValidUtf8(std::string_view bytes);
 
-// Every byte is the character of the same code, as in ISO 8859-1.
-std::string latin1ToUtf8(std::string_view bytes);
+// Bytes as Windows-1252, the "ANSI" of Windows editors in the West: ISO 8859-1 but for the
+// printable characters at 0x80 to 0x9F.
+std::string windows1252ToUtf8(std::string_view bytes);
 
 // One character a code point; the input must be valid UTF-8.
 std::u32string decodeUtf8(std::string_view utf8);

@@ -10,13 +10,18 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsLatin1) {
+TEST(WordFileText, keepsUtf8AndReadsAnythingElseAsWindows1252) {
     EXPECT_EQ(wordFileText("Caf\xC3\xA9\nOTTER"), "Caf\xC3\xA9\nOTTER");
     EXPECT_EQ(wordFileText("Caf\xE9\nOTTER"), "Caf\xC3\xA9\nOTTER");
+    // Notepad's euro, quotes, dashes and ellipsis; the five codes Windows-1252 leaves
+    // undefined stay Latin-1's.
+    EXPECT_EQ(wordFileText("\x80\x96\x97\x85\x91\x92\x93\x94\x9F"),
+              "\u20AC\u2013\u2014\u2026\u2018\u2019\u201C\u201D\u0178");
+    EXPECT_EQ(wordFileText("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
     // A lone continuation byte, an overlong form and a surrogate are not UTF-8.
-    EXPECT_EQ(wordFileText("\x80"), "\xC2\x80");
+    EXPECT_EQ(wordFileText("\xA0"), "\xC2\xA0");
     EXPECT_EQ(wordFileText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
-    EXPECT_EQ(wordFileText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");
+    EXPECT_EQ(wordFileText("\xED\xA0\xBF"), "\xC3\xAD\xC2\xA0\xC2\xBF");
 }
 
 TEST(WordFileText, dropsAByteOrderMarkAtTheStartOnly) {

@@ -69,6 +69,8 @@ TEST(WordList, readsFilesAsTheirEditorsSavedThem) {
         // Played as written
         {"UTF-16, little-endian", utf16("Fruit\r\nPEAR\r\n", false), "Fruit", "PEAR", ""},
         {"UTF-16, big-endian", utf16("Caf\xE9\r\nLATTE", true), "Caf\xC3\xA9", "LATTE", ""},
+        {"Notepad's ANSI", "Prices \x80 \x96 \x8Akoda\r\nOTTER\r\n",
+         "Prices \u20AC \u2013 \u0160koda", "OTTER", ""},
         {"UTF-8 mark before Latin-1",
          "\xEF\xBB\xBF"
          "Caf\xE9\nLATTE\n",
