@@ -12,7 +12,7 @@ BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file
 # Windows: the cross compiler, and Wine with a desktop to play the program in.
-WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix
+WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix zip
 WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick
 BUILD := build
 WINDOWS_BUILD := build-windows
@@ -130,10 +130,11 @@ define configure-windows
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 endef
 
-# build-windows/scaffle.exe and the zip for Windows players.
+# build-windows/scaffle.exe and the zip for Windows players: the same bytes from the same
+# commit, the zip's files dated as the Debian package's are.
 windows: deps-windows
 	$(call configure-windows,OFF)
-	cmake --build $(WINDOWS_BUILD) --target windows_zip
+	umask 022 && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cmake --build $(WINDOWS_BUILD) --target windows_zip
 
 # The Windows program's tests, and the program itself played, under Wine in a fresh prefix that
 # never asks to install Wine's .NET or browser (a box that would wait for a person).

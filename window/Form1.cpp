@@ -17,6 +17,7 @@ constexpr FileType kWordFileFilter[] = {
     {"All files", "*.*"},
 };
 constexpr const char* kProblemTitle = "Scaffle!";
+constexpr const char* kBuiltInInstead = "The built-in animals are played instead.";
 
 }  // namespace
 
@@ -51,10 +52,12 @@ void Form1::load() {
     }
     controls_.focusLetter(0);
     controls_.tell(roundStartNews(state_.slots.size(), state_.winsTally));
-    // Told after the round stands, so that the box comes over the new round, and only once
+    // Told once the window shows the new round, so that the box comes over it, and only once
     // while the file stays as it is.
     if (refusal != reportedAtLoad_ && !refusal.empty()) {
-        host_.message(refusal, kProblemTitle);
+        host_.afterThisEvent([this, refusal] {
+            host_.message(refusal + " " + kBuiltInInstead, kProblemTitle);
+        });
     }
     reportedAtLoad_ = refusal;
 }

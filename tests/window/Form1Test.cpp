@@ -187,17 +187,21 @@ TEST_F(Game, aMissingDefaultFilePlaysTheBuiltInListSilently) {
 
 TEST_F(Game, everyLoadRereadsTheFileAndTellsOfABadOneOnceOverTheNewRound) {
     start("");
+    // Told once the load is over and the window shows the built-in round.
+    EXPECT_TRUE(host.messages.empty());
+    host.finishEvent();
     // The default is looked for in the current folder, which the box names.
-    const Messages emptyOnce{
-        {"The word file " + shownPath("C:/scaffle.scf") + " cannot be used: it is empty.",
-         "Scaffle!"}};
+    const Messages emptyOnce{{"The word file " + shownPath("C:/scaffle.scf") +
+                                  " cannot be used: it is empty. The built-in animals are "
+                                  "played instead.",
+                              "Scaffle!"}};
     EXPECT_EQ(host.messages, emptyOnce);
     EXPECT_EQ(window.caption, "Scaffle! Category: Animals");
 
     const auto win = [this] {
         click("ARDVK");  // AARDVARK, the first animal, or OTTER's letters with misses
         click("OTE");
-        host.finishEvent();
+        host.finishEvent();  // the reload, and anything it put off
     };
     win();
     EXPECT_EQ(host.messages.size(), 2U);  // the win, and the file not told of again
