@@ -55,9 +55,8 @@ void Form1::load() {
     // Told once the window shows the new round, so that the box comes over it, and only once
     // while the file stays as it is.
     if (refusal != reportedAtLoad_ && !refusal.empty()) {
-        host_.afterThisEvent([this, refusal] {
-            host_.message(refusal + " " + kBuiltInInstead, kProblemTitle);
-        });
+        host_.afterThisEvent(
+            [this, refusal] { host_.message(refusal + " " + kBuiltInInstead, kProblemTitle); });
     }
     reportedAtLoad_ = refusal;
 }
@@ -71,6 +70,10 @@ void Form1::reload() {
 
 void Form1::Letter_Click(int letterIndex) {
     event([&] { guess(letterIndex); });
+}
+
+void Form1::Letter_KeyDown(int letterIndex, LetterMove move) {
+    controls_.focusLetter(letterAfter(move, letterIndex, ~state_.lettersGuessed));
 }
 
 void Form1::guess(int letterIndex) {

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "GameState.h"
 #include "Host.h"
+#include "LetterMoves.h"
 #include "Random.h"
 
 // The game's one window: its events and the commands of its File menu. It owns the game
@@ -17,6 +18,8 @@ public:
 
     void Form_Load();
     void Letter_Click(int letterIndex);
+    // An arrow key, Home or End pressed on a letter: the focus moves among the letters shown.
+    void Letter_KeyDown(int letterIndex, LetterMove move);
     void mnuOH_Click();
     void mnuAbout_Click();
     void mnuExit_Click();

@@ -142,11 +142,64 @@ click_until_gone() {
     fail "letter $1 does not take a click"
 }
 
+# Presses Space where the focus is, and waits for letter $1 to go: the focus was on it ($2
+# says after what).
+space_takes() {
+    local place
+    place=$(letter_place "$1")
+    xdotool key space
+    wait_pixel $((${place%,*} + 2)) $((${place#*,} + 2)) "$white" "Space taking $1 $2"
+}
+
 # Closes the message box titled $1 with the key $2.
 answer() {
     local box
     box=$(window_named "$1")
     xdotool windowfocus --sync "$box" key "$2"
+}
+
+# Closes the win box with Return while grabbing the screen as fast as it can, and requires of
+# every frame that the window shows the old board or the new one: never fewer letters than the
+# old board, never a masked word or a tally of neither round. The box is moved off the window
+# first, so that the old board is seen whole.
+win_box_closes_in_one_repaint() {
+    local box frames=$work/frames
+    box=$(window_named "Winner!")
+    xdotool windowmove --sync "$box" $((left + 330)) "$top"
+    sleep 0.5  # what the box covered painted again
+    mkdir -p "$frames"
+    import -window root "$frames/old.ppm"
+    (for i in $(seq 40); do import -window root "$frames/$i.ppm"; done) &
+    local grabber=$!
+    xdotool windowfocus --sync "$box" key Return
+    wait "$grabber"
+    window_gone "Winner!"
+    wait_pixel 113 2 "$yellow" "button A back after the reload"
+    import -window root "$frames/new.ppm"
+    # The keyboard, Label1 and WinTotal, on the screen.
+    local keys=200x100+$((left + 111))+$top label=297x33+$((left + 8))+$((top + 184))
+    local tally=137x25+$((left + 152))+$((top + 144))
+    region() { convert "$frames/$1.ppm" -crop "$2" +repage "$frames/$1-$3.ppm"; }
+    yellow_in() {
+        convert "$frames/$1.ppm" -crop "$keys" +repage -fx 'r>0.9 && g>0.9 && b<0.1' \
+            -format '%[fx:round(mean*w*h)]' info:
+    }
+    same() { [ "$(compare -metric AE "$frames/$1" "$frames/$2" null: 2>&1)" = 0 ]; }
+    local old_yellow frame
+    old_yellow=$(yellow_in old)
+    for frame in old new; do region "$frame" "$label" label; region "$frame" "$tally" tally; done
+    for frame in $(seq 40); do
+        # The focus mark coming back takes less yellow than a fifth of a key.
+        [ "$(yellow_in "$frame")" -ge $((old_yellow - 100)) ] ||
+            fail "frame $frame of the reload shows fewer letters than the old board"
+        region "$frame" "$label" label
+        region "$frame" "$tally" tally
+        same "$frame-label.ppm" old-label.ppm || same "$frame-label.ppm" new-label.ppm ||
+            fail "frame $frame of the reload shows a masked word of neither round"
+        same "$frame-tally.ppm" old-tally.ppm || same "$frame-tally.ppm" new-tally.ppm ||
+            fail "frame $frame of the reload shows a tally of neither round"
+    done
+    rm -rf "$frames"
 }
 
 # Opens the word file $1 through File, Open Scaffle Word File, typing its path.

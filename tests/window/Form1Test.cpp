@@ -118,6 +118,13 @@ TEST_F(Game, aLetterAlreadyGuessedCannotBeGuessedAgain) {
     EXPECT_EQ(window.piecesShown.count(), 1U);
 }
 
+TEST_F(Game, theArrowsMoveTheFocusPastGuessedLetters) {
+    start("Test\nOTTER\n");
+    click("B");
+    form.Letter_KeyDown(0, LetterMove::Right);
+    EXPECT_EQ(window.calls.back(), "focus C");
+}
+
 TEST_F(Game, openingAWordFileMidRoundStartsAFreshRoundAndClearsTheBoard) {
     start("Test\nOTTER\n");
     click("TAB");

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDirIterator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -42,6 +43,29 @@ QIcon makeGameIcon() {
         icon.addFile(path, QSize(size, size));
     }
     return icon;
+}
+
+std::optional<LetterMove> letterMove(int key, Qt::KeyboardModifiers modifiers) {
+    // The keypad's arrows come with their own modifier.
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return std::nullopt;
+    }
+    switch (key) {
+        case Qt::Key_Left:
+            return LetterMove::Left;
+        case Qt::Key_Right:
+            return LetterMove::Right;
+        case Qt::Key_Up:
+            return LetterMove::Up;
+        case Qt::Key_Down:
+            return LetterMove::Down;
+        case Qt::Key_Home:
+            return LetterMove::First;
+        case Qt::Key_End:
+            return LetterMove::Last;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -133,6 +157,21 @@ void QtForm1::buildKeyboard() {
 void QtForm1::addLetter(QAbstractButton* button, int letterIndex) {
     Letter->addButton(button, letterIndex);
     letters_[static_cast<std::size_t>(letterIndex)] = button;
+    button->installEventFilter(this);
+}
+
+bool QtForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const std::optional<LetterMove> move = letterMove(key->key(), key->modifiers());
+    const int letterIndex = Letter->id(static_cast<QAbstractButton*>(watched));
+    if (!move || letterIndex < 0) {
+        return false;
+    }
+    form_.Letter_KeyDown(letterIndex, *move);
+    return true;
 }
 
 QAbstractButton* QtForm1::letter(int letterIndex) const {

@@ -37,6 +37,10 @@ public:
     const Gallows& hang() const { return *Hang; }
     const GameState& state() const { return form_.state(); }
 
+protected:
+    // The arrow keys, Home and End on a letter move the focus as the game's keyboard rule says.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu();
     void addLetter(QAbstractButton* button, int letterIndex);

@@ -1,5 +1,7 @@
 #include "Win32Form1.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "Drawing.h"
@@ -20,6 +22,8 @@ constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 // Control numbers; 1 and 2 are what Return and Escape send. The File menu's commands are
 // numbered from kFirstCommand in their order.
 enum : int { kFirstCommand = 100, kLabel1 = 200, kWinTotal, kFirstLetter = 1000 };
+// Posted by a reload, to show the new round once it stands.
+constexpr UINT kReloadShown = WM_APP;
 
 HMENU createMenu() {
     HMENU mnuFile = CreatePopupMenu();
@@ -47,6 +51,29 @@ HACCEL createShortcuts() {
 void place(HWND control, const PixelRect& box) {
     SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The arrows, Home and End, alone: with Ctrl or Alt they are someone else's.
+std::optional<LetterMove> letterMove(WPARAM key) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_SHIFT) < 0) {
+        return std::nullopt;
+    }
+    switch (key) {
+        case VK_LEFT:
+            return LetterMove::Left;
+        case VK_RIGHT:
+            return LetterMove::Right;
+        case VK_UP:
+            return LetterMove::Up;
+        case VK_DOWN:
+            return LetterMove::Down;
+        case VK_HOME:
+            return LetterMove::First;
+        case VK_END:
+            return LetterMove::Last;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -93,7 +120,7 @@ int Win32Form1::run(int show) {
     ShowWindow(window_, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(window_, shortcuts_, &message) ||
+        if (TranslateAcceleratorW(window_, shortcuts_, &message) || moveFocus(message) ||
             IsDialogMessageW(window_, &message)) {
             continue;
         }
@@ -101,6 +128,25 @@ int Win32Form1::run(int show) {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+bool Win32Form1::moveFocus(const MSG& message) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    const std::optional<LetterMove> move = letterMove(message.wParam);
+    const int letterIndex = letterIndexOf(message.hwnd);
+    if (!move || letterIndex < 0) {
+        return false;
+    }
+    form_.Letter_KeyDown(letterIndex, *move);
+    return true;
+}
+
+int Win32Form1::letterIndexOf(HWND control) const {
+    const auto found = std::find(Letter.begin(), Letter.end(), control);
+    return control != nullptr && found != Letter.end() ? static_cast<int>(found - Letter.begin())
+                                                       : -1;
 }
 
 LRESULT CALLBACK Win32Form1::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -140,6 +186,25 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
             return 0;
         }
+        case WM_ACTIVATE:
+            // As a dialog does: the letter that had the focus gets it back when the window is
+            // active again, after a box, the open dialog or another program.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focusedLetter_ = letterIndexOf(GetFocus());
+            } else if (HIWORD(wParam) == 0) {
+                restoreFocus();
+            }
+            return 0;
+        case WM_SETFOCUS:  // restored from the taskbar: the frame itself never keeps the focus
+            restoreFocus();
+            return 0;
+        case kReloadShown:
+            // The new round stands: shown whole in one repaint, the old board never torn down
+            // in view.
+            SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(window_, nullptr, nullptr,
+                         RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            return 0;
         case WM_CLOSE:
             PostQuitMessage(0);
             return 0;
@@ -174,6 +239,10 @@ void Win32Form1::placeLetter(int letterIndex) {
 }
 
 void Win32Form1::rebuild() {
+    // Nothing is painted until the new round stands: the load that follows is over by the time
+    // the message posted here comes.
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    PostMessageW(window_, kReloadShown, 0, 0);
     for (HWND& letter : Letter) {
         if (letter != nullptr) {
             DestroyWindow(letter);
@@ -219,6 +288,15 @@ void Win32Form1::hideLetter(int letterIndex) {
 
 void Win32Form1::focusLetter(int letterIndex) {
     SetFocus(Letter[letterIndex]);
+}
+
+void Win32Form1::restoreFocus() {
+    const HWND letter = focusedLetter_ >= 0 ? Letter[focusedLetter_] : nullptr;
+    if (letter != nullptr && IsWindowVisible(letter) && IsWindowEnabled(letter)) {
+        SetFocus(letter);
+    } else if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) {
+        SetFocus(first);
+    }
 }
 
 void Win32Form1::setCaption(const std::string& caption) {

@@ -38,6 +38,11 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
+    // An arrow key, Home or End on a letter, handed to the game before the dialog keys'
+    // own handling takes it.
+    bool moveFocus(const MSG& message);
+    int letterIndexOf(HWND control) const;
+    void restoreFocus();
     HWND createLetter(int letterIndex);
     void placeLetter(int letterIndex);
     void paintGallows(HDC dc) const;
@@ -56,5 +61,7 @@ private:
     HWND WinTotal = nullptr;
     drawing::PiecesShown Hang;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    // The letter that had the focus when the window was last active; -1 for none.
+    int focusedLetter_ = -1;
     HBRUSH label1Background_;
 };

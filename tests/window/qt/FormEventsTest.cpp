@@ -28,7 +28,7 @@ void FormEventsTest::aReloadRebuildsTheControlsInTheSameWindowInPlace() {
     QVERIFY(game.form().letter(0)->hasFocus());
 }
 
-void FormEventsTest::shortcutsRunTheFileCommandsAndLettersDoNothing() {
+void FormEventsTest::shortcutsRunTheFileCommandsArrowsMoveAndLettersDoNothing() {
     GameFixture game;
     game.writeDefault("Test\nOTTER\n");
     game.start();
@@ -45,6 +45,13 @@ void FormEventsTest::shortcutsRunTheFileCommandsAndLettersDoNothing() {
     form.letter('T' - 'A')->setFocus();
     QTest::keyClick(form.letter('T' - 'A'), Qt::Key_Space);
     QCOMPARE(game.labelText("Label1"), "_ T T _ _");
+    // The arrows and Home move the focus by the game's rule, past the letter just guessed.
+    QTest::keyClick(form.letter('S' - 'A'), Qt::Key_Right);
+    QVERIFY(form.letter('U' - 'A')->hasFocus());
+    QTest::keyClick(form.letter('U' - 'A'), Qt::Key_Down);
+    QVERIFY(form.letter('Z' - 'A')->hasFocus());
+    QTest::keyClick(form.letter('Z' - 'A'), Qt::Key_Home);
+    QVERIFY(form.letter(0)->hasFocus());
 
     QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(game.host.messages.size(), 1U);

@@ -8,7 +8,7 @@ class FormEventsTest : public QObject {
 
 private Q_SLOTS:
     void aReloadRebuildsTheControlsInTheSameWindowInPlace();
-    void shortcutsRunTheFileCommandsAndLettersDoNothing();
+    void shortcutsRunTheFileCommandsArrowsMoveAndLettersDoNothing();
     void aCaptionIsShownExactlyAsTheCategoryHoldsIt();
     void aHugeMaskedWordIsPainted();
 };

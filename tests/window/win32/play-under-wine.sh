@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the Windows program under Wine in a real X server with a window manager: the default
 # word file in the root of drive C:, five wins in a row in one window that never moves, the
-# open dialog with a typed path and with Escape, About, a refused default file that gives the
-# built-in list after its box, a loss that ends the program, and Ctrl+X. WINEPREFIX must
+# open dialog with a typed path and with Escape, About, the arrows, the focus kept through
+# every box, a refused default file that gives the built-in list after its box, a loss that
+# ends the program, and Ctrl+X. WINEPREFIX must
 # name a prefix of the test run's own. Screenshots of each step go to $2 when given.
 shots=${2:-}
 source "$(dirname "$0")/../../support/xvfb-lib.sh"
@@ -46,8 +47,12 @@ shot "first-miss"
 
 for win in $(seq 5); do
     for letter in O T E R; do click_until_gone "$letter"; done
-    [ "$win" = 1 ] && shot "win-box"
-    answer_box "Winner!" Return
+    if [ "$win" = 2 ]; then
+        win_box_closes_in_one_repaint
+    else
+        [ "$win" = 1 ] && shot "win-box"
+        answer_box "Winner!" Return
+    fi
     wait_pixel 253 80 $yellow "button Z back after win $win"
     find_game "Scaffle! Category: Test"
     [ "$form" = "$window" ] || fail "win $win made a new window ($form, was $window)"
@@ -66,12 +71,18 @@ find_game "Scaffle! Category: Birds"
 wait_pixel 253 80 $yellow "button Z back, the board cleared by the open command"
 shot "birds"
 
-xdotool windowfocus --sync "$form" key ctrl+a
+# The arrows and Home move the focus; the letter that had it has it again after About and a
+# cancelled open.
+xdotool windowfocus --sync "$form" key Home Right Down
+xdotool key ctrl+a
 answer_box "About Scaffle!" Return
 window_gone "About Scaffle!"
+space_takes J "after About"
+open_dialog ""
+space_takes K "after a cancelled open"
 
-for letter in A B C D F G H I; do click_until_gone "$letter"; done
-click J
+for letter in A B C D F G; do click_until_gone "$letter"; done
+click H
 shot "loss-box"
 answer_box "Try Again!" Return
 expect_end "the loss"
@@ -81,9 +92,12 @@ expect_end "the loss"
 (cd "$work" && exec "$game") &
 game_pid=$!
 : "$(window_named "Scaffle!")"  # called apart, its failed searches would end the script
+[ -n "$(xdotool search --onlyvisible --name '^Scaffle! Category: Animals$')" ] ||
+    fail "the box came before the window with the built-in round"
 shot "refused-default"
 answer_box "Scaffle!" Return
 find_game "Scaffle! Category: Animals"
+space_takes A "after the refusal's box"
 shot "built-in"
 xdotool windowfocus --sync "$form" key ctrl+x
 expect_end "Ctrl+X"
