@@ -13,7 +13,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file
 # Windows: the cross compiler, and Wine with a desktop to play the program in.
 WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix zip
-WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick
+WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick fonts-liberation
 BUILD := build
 WINDOWS_BUILD := build-windows
 WINE := /usr/lib/wine/wine64

@@ -202,6 +202,21 @@ LabelLook label1Look(const Scale& scale) {
             scale.fontPixels(design::kLabel1Font.points)};
 }
 
+int label1FontPixels(const Scale& scale, const std::function<int(int fontPixels)>& widthAt) {
+    const LabelLook look = label1Look(scale);
+    const int smallest = (look.fontPixels + 1) / 2;
+    const int width = widthAt(look.fontPixels);
+    if (width <= look.box.width) {
+        return look.fontPixels;
+    }
+    // Widths grow about as the size does: start there, and step down while it does not fit.
+    int pixels = std::max(smallest, look.fontPixels * look.box.width / width);
+    while (pixels > smallest && widthAt(pixels) > look.box.width) {
+        --pixels;
+    }
+    return pixels;
+}
+
 LabelLook winTotalLook(const Scale& scale) {
     return {scale.rect(design::kWinTotal), design::kBackground, kInk, design::kWinTotalFont,
             scale.fontPixels(design::kWinTotalFont.points)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bitset>
+#include <functional>
 
 #include "Canvas.h"
 #include "Design.h"
@@ -49,5 +50,10 @@ struct LabelLook {
 // their backgrounds, so that a dark colour scheme cannot hide the text.
 LabelLook label1Look(const Scale& scale);
 LabelLook winTotalLook(const Scale& scale);
+
+// The pixel size of Label1's font for a masked word: the design's where the word fits the
+// label, else the largest smaller size at which it does, so that a long word is read whole;
+// never below half the design's. widthAt gives the word's width in pixels at a size.
+int label1FontPixels(const Scale& scale, const std::function<int(int fontPixels)>& widthAt);
 
 }  // namespace drawing

@@ -95,4 +95,15 @@ TEST(Labels, standInTheirBoxesInBlackOnTheirBackgrounds) {
     EXPECT_EQ(drawing::winTotalLook(Scale(2)).box, (PixelRect{304, 288, 274, 50}));
 }
 
+TEST(Labels, theMaskedWordShrinksJustEnoughToShowWholeButNoFurtherThanHalf) {
+    // Characters half as wide as the font is high: the 297-pixel label holds 28 at 21 pixels.
+    const auto word = [](int characters) {
+        return [characters](int pixels) { return characters * pixels / 2; };
+    };
+    EXPECT_EQ(drawing::label1FontPixels(Scale(1), word(28)), 21);
+    EXPECT_EQ(drawing::label1FontPixels(Scale(1), word(39)), 15);  // 39 x 15 / 2 = 292
+    EXPECT_EQ(drawing::label1FontPixels(Scale(2), word(39)), 30);
+    EXPECT_EQ(drawing::label1FontPixels(Scale(1), word(199)), 11);
+}
+
 }  // namespace

@@ -187,10 +187,18 @@ void QtForm1::setCaption(const std::string& caption) {
 void QtForm1::setMaskedWord(std::string_view slots) {
     const QString text = QString::fromStdString(label1Text(slots));
     // A miss sets the same text again: nothing to paint.
-    if (text != Label1->text()) {
-        Label1->setText(text);
-        Label1->setAccessibleName(QString::fromStdString(maskedWordNews(slots)));
+    if (text == Label1->text()) {
+        return;
     }
+    const design::Font& look = design::kLabel1Font;
+    const int pixels = drawing::label1FontPixels(qtlook::kWidgetScale, [&](int size) {
+        return QFontMetrics(qtlook::font(look, size)).horizontalAdvance(text);
+    });
+    if (pixels != Label1->font().pixelSize()) {
+        Label1->setFont(qtlook::font(look, pixels));
+    }
+    Label1->setText(text);
+    Label1->setAccessibleName(QString::fromStdString(maskedWordNews(slots)));
 }
 
 void QtForm1::setWinsText(const std::string& winsText) {

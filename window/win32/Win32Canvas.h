@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "Canvas.h"
 
 // Paints on a device context in its pixels.
@@ -23,6 +25,10 @@ private:
 
 COLORREF win32Colour(design::Rgb rgb);
 
-// The design's family where the system has it, else its metric-compatible stand-in, at a
-// height of pixels: made once for the program, as looking a family up is slow.
+// The design's family where the system has it in outlines, else a stand-in that Windows has,
+// else the metric-compatible one Linux has, at a height of pixels: made once for the program,
+// as looking a family up is slow.
 HFONT win32Font(const design::Font& font, int pixels);
+
+// The width of one line of text in the font, in pixels.
+int textWidth(HFONT font, const std::wstring& text);

@@ -252,7 +252,9 @@ void Win32Form1::rebuild() {
     Letter[0] = createLetter(0);
     placeLetter(0);
     ShowWindow(Letter[0], SW_SHOW);
-    SetWindowTextW(Label1, wideText(design::kLabel1Text).c_str());
+    maskedWord_ = wideText(design::kLabel1Text);
+    fitMaskedWord();
+    SetWindowTextW(Label1, maskedWord_.c_str());
     SetWindowTextW(WinTotal, wideText(design::kWinTotalText).c_str());
     Hang = drawing::designPieces();
     InvalidateRect(window_, nullptr, TRUE);
@@ -304,7 +306,23 @@ void Win32Form1::setCaption(const std::string& caption) {
 }
 
 void Win32Form1::setMaskedWord(std::string_view slots) {
-    SetWindowTextW(Label1, wideText(label1Text(slots)).c_str());
+    std::wstring text = wideText(label1Text(slots));
+    if (text == maskedWord_) {
+        return;  // a miss: nothing to paint
+    }
+    maskedWord_ = std::move(text);
+    fitMaskedWord();
+    SetWindowTextW(Label1, maskedWord_.c_str());
+}
+
+void Win32Form1::fitMaskedWord() {
+    const design::Font& font = design::kLabel1Font;
+    const int pixels = drawing::label1FontPixels(
+        scale(), [&](int size) { return textWidth(win32Font(font, size), maskedWord_); });
+    const HFONT fitting = win32Font(font, pixels);
+    if (reinterpret_cast<HFONT>(SendMessageW(Label1, WM_GETFONT, 0, 0)) != fitting) {
+        SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(fitting), TRUE);
+    }
 }
 
 void Win32Form1::setWinsText(const std::string& winsText) {
@@ -360,6 +378,7 @@ void Win32Form1::fitTo(UINT dpi) {
     };
     placeLabel(Label1, drawing::label1Look(scale()));
     placeLabel(WinTotal, drawing::winTotalLook(scale()));
+    fitMaskedWord();
     // The letters' font is looked for now, not at the first paint of a key.
     win32Font(design::kLetterFont, scale().fontPixels(design::kLetterFont.points));
     for (int index = 0; index < kLetterCount; ++index) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "Controls.h"
 #include "Drawing.h"
@@ -43,6 +44,8 @@ private:
     bool moveFocus(const MSG& message);
     int letterIndexOf(HWND control) const;
     void restoreFocus();
+    // Label1's font for the masked word it shows: smaller for a word too wide for it.
+    void fitMaskedWord();
     HWND createLetter(int letterIndex);
     void placeLetter(int letterIndex);
     void paintGallows(HDC dc) const;
@@ -58,6 +61,7 @@ private:
     HACCEL shortcuts_ = nullptr;
     std::array<HWND, kLetterCount> Letter{};
     HWND Label1 = nullptr;
+    std::wstring maskedWord_;
     HWND WinTotal = nullptr;
     drawing::PiecesShown Hang;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

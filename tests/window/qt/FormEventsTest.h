@@ -10,5 +10,6 @@ private Q_SLOTS:
     void aReloadRebuildsTheControlsInTheSameWindowInPlace();
     void shortcutsRunTheFileCommandsArrowsMoveAndLettersDoNothing();
     void aCaptionIsShownExactlyAsTheCategoryHoldsIt();
+    void aLongWordIsShownWholeInASmallerSize();
     void aHugeMaskedWordIsPainted();
 };
