@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Drawing.h"
+#include "LiveRegion.h"
 #include "Menu.h"
 #include "WideText.h"
 #include "Win32Canvas.h"
@@ -105,6 +106,9 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
     WinTotal = CreateWindowExW(
         0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0,
         0, 0, 0, window_, reinterpret_cast<HMENU>(kWinTotal), instance, nullptr);
+    News = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                           window_, nullptr, instance, nullptr);
+    makeLiveRegion(News);
     fitTo(GetDpiForWindow(window_));
     rebuild();
 }
@@ -290,6 +294,10 @@ void Win32Form1::hideLetter(int letterIndex) {
 
 void Win32Form1::focusLetter(int letterIndex) {
     SetFocus(Letter[letterIndex]);
+}
+
+void Win32Form1::tell(const std::string& news) {
+    announce(News, wideText(news));
 }
 
 void Win32Form1::restoreFocus() {

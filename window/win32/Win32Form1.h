@@ -31,9 +31,7 @@ public:
     void hidePiece(int piece) override;
     void rebuild() override;
     void focusLetter(int letterIndex) override;
-    // The letters and labels are real controls with their texts, which a Windows screen
-    // reader reads; Wine shows no accessibility tree to tell more through and test it.
-    void tell(const std::string&) override {}
+    void tell(const std::string& news) override;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,6 +61,8 @@ private:
     HWND Label1 = nullptr;
     std::wstring maskedWord_;
     HWND WinTotal = nullptr;
+    // What a screen reader is told: a live region no bigger than nothing, seen by nobody.
+    HWND News = nullptr;
     drawing::PiecesShown Hang;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // The letter that had the focus when the window was last active; -1 for none.

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "Random.h"
 #include "Win32Form1.h"
@@ -10,6 +11,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     // The game has no command line: it plays the same whatever it is started with.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // COM, for the open dialog's shell and the screen reader's live region.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Win32Host host(instance);
     ClockRandom random;
     Win32Form1 window(instance, host, random);

@@ -1,10 +1,13 @@
-// The Win32 window's controls as Windows gives them: faces in outlines that Windows has, and a
-// long word in a size that shows it whole, at 96 and 144 dots per inch.
+// The Win32 window's controls as Windows gives them: faces in outlines that Windows has, a long
+// word in a size that shows it whole at 96 and 144 dots per inch, and what an accessibility
+// client reads.
 #include "Win32Form1.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ChosenRandom.h"
@@ -94,6 +97,63 @@ TEST_F(Window, showsALongWordWholeInASmallerSize) {
         form.setMaskedWord("OTTER");
         EXPECT_EQ(fontOf(label), designed);
     }
+}
+
+// The name and state an accessibility client reads of a control.
+std::pair<std::wstring, LONG> accessible(HWND control) {
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void**>(&object));
+    if (object == nullptr) {
+        return {};
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    VARIANT state;
+    VariantInit(&state);
+    object->get_accName(self, &name);
+    object->get_accState(self, &state);
+    std::wstring text = name != nullptr ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return {text, state.lVal};
+}
+
+std::vector<HWND> liveRegionsChanged;
+
+TEST_F(Window, tellsAScreenReaderTheLettersAndEachResultThroughALiveRegion) {
+    form.buildKeyboard();
+    form.hideLetter(1);
+    const HWND window = FindWindowW(L"ScaffleForm1", nullptr);
+    const auto [a, aState] = accessible(GetDlgItem(window, 1000));
+    const auto [b, bState] = accessible(GetDlgItem(window, 1001));
+    EXPECT_EQ(a, L"A");
+    EXPECT_EQ(aState & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_EQ(b, L"B");
+    EXPECT_EQ(bState & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE),
+              STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE);
+
+    constexpr DWORD kLiveRegionChanged = 0x8019;
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        kLiveRegionChanged, kLiveRegionChanged, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND control, LONG, LONG, DWORD, DWORD) {
+            liveRegionsChanged.push_back(control);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    form.tell("3 of 9 pieces shown");
+    for (int wait = 0; wait < 100 && liveRegionsChanged.empty(); ++wait) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    UnhookWinEvent(hook);
+    ASSERT_EQ(liveRegionsChanged.size(), 1U);
+    EXPECT_EQ(accessible(liveRegionsChanged[0]).first, L"3 of 9 pieces shown");
 }
 
 }  // namespace
