@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <optional>
+#include <utility>
 
 #include "Gallows.h"
 #include "LetterButton.h"
@@ -46,26 +48,20 @@ QIcon makeGameIcon() {
 }
 
 std::optional<LetterMove> letterMove(int key, Qt::KeyboardModifiers modifiers) {
+    static constexpr std::pair<int, LetterMove> kMoves[] = {
+        {Qt::Key_Left, LetterMove::Left},  {Qt::Key_Right, LetterMove::Right},
+        {Qt::Key_Up, LetterMove::Up},      {Qt::Key_Down, LetterMove::Down},
+        {Qt::Key_Home, LetterMove::First}, {Qt::Key_End, LetterMove::Last},
+    };
     // The keypad's arrows come with their own modifier.
-    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        return std::nullopt;
+    if ((modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        for (const auto& [moveKey, move] : kMoves) {
+            if (key == moveKey) {
+                return move;
+            }
+        }
     }
-    switch (key) {
-        case Qt::Key_Left:
-            return LetterMove::Left;
-        case Qt::Key_Right:
-            return LetterMove::Right;
-        case Qt::Key_Up:
-            return LetterMove::Up;
-        case Qt::Key_Down:
-            return LetterMove::Down;
-        case Qt::Key_Home:
-            return LetterMove::First;
-        case Qt::Key_End:
-            return LetterMove::Last;
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "Drawing.h"
@@ -54,27 +55,20 @@ void place(HWND control, const PixelRect& box) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The arrows, Home and End, alone: with Ctrl or Alt they are someone else's.
+// The arrows, Home and End, alone: with Ctrl, Alt or Shift they are someone else's.
 std::optional<LetterMove> letterMove(WPARAM key) {
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_SHIFT) < 0) {
-        return std::nullopt;
+    static constexpr std::pair<WPARAM, LetterMove> kMoves[] = {
+        {VK_LEFT, LetterMove::Left}, {VK_RIGHT, LetterMove::Right}, {VK_UP, LetterMove::Up},
+        {VK_DOWN, LetterMove::Down}, {VK_HOME, LetterMove::First},  {VK_END, LetterMove::Last},
+    };
+    if (GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
+        for (const auto& [moveKey, move] : kMoves) {
+            if (key == moveKey) {
+                return move;
+            }
+        }
     }
-    switch (key) {
-        case VK_LEFT:
-            return LetterMove::Left;
-        case VK_RIGHT:
-            return LetterMove::Right;
-        case VK_UP:
-            return LetterMove::Up;
-        case VK_DOWN:
-            return LetterMove::Down;
-        case VK_HOME:
-            return LetterMove::First;
-        case VK_END:
-            return LetterMove::Last;
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 }  // namespace
