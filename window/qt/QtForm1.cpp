@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QtMath>
+#include <array>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -62,6 +65,29 @@ std::optional<LetterMove> letterMove(int key, Qt::KeyboardModifiers modifiers) {
         }
     }
     return std::nullopt;
+}
+
+// The width of Label1's text at a size. A masked word is spaces, underscores and capitals, set
+// apart by the spaces, so its width is the sum of their advances, each looked up once a size: a
+// guess does not wait on the text being laid out again at every size tried.
+int maskedWordWidth(const QString& text, int pixels) {
+    static std::map<int, std::pair<QFontMetricsF, std::array<qreal, 128>>> sizes;
+    auto found = sizes.find(pixels);
+    if (found == sizes.end()) {
+        const QFontMetricsF metrics(qtlook::font(design::kLabel1Font, pixels));
+        std::array<qreal, 128> advances{};
+        for (char16_t code = 0; code < advances.size(); ++code) {
+            advances[code] = metrics.horizontalAdvance(QChar(code));
+        }
+        found = sizes.emplace(pixels, std::pair(metrics, advances)).first;
+    }
+    const auto& [metrics, advances] = found->second;
+    qreal width = 0;
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        width += code < advances.size() ? advances[code] : metrics.horizontalAdvance(character);
+    }
+    return qCeil(width);
 }
 
 }  // namespace
@@ -186,12 +212,10 @@ void QtForm1::setMaskedWord(std::string_view slots) {
     if (text == Label1->text()) {
         return;
     }
-    const design::Font& look = design::kLabel1Font;
-    const int pixels = drawing::label1FontPixels(qtlook::kWidgetScale, [&](int size) {
-        return QFontMetrics(qtlook::font(look, size)).horizontalAdvance(text);
-    });
+    const int pixels = drawing::label1FontPixels(
+        qtlook::kWidgetScale, [&](int size) { return maskedWordWidth(text, size); });
     if (pixels != Label1->font().pixelSize()) {
-        Label1->setFont(qtlook::font(look, pixels));
+        Label1->setFont(qtlook::font(design::kLabel1Font, pixels));
     }
     Label1->setText(text);
     Label1->setAccessibleName(QString::fromStdString(maskedWordNews(slots)));

@@ -9,6 +9,16 @@ namespace {
 constexpr const wchar_t* kTasksClass = L"ScaffleTasks";
 constexpr UINT kRunTasks = WM_APP;
 
+using OpenFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs' library, and the shell and printing ones it brings, loaded when the player
+// first asks for the open dialog: the game's start does not wait on them.
+OpenFileDialog openFileDialog() {
+    static const auto open = reinterpret_cast<OpenFileDialog>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comdlg32.dll"), "GetOpenFileNameW")));
+    return open;
+}
+
 }  // namespace
 
 Win32Host::Win32Host(HINSTANCE instance) {
@@ -60,7 +70,7 @@ std::optional<WordFile> Win32Host::chooseWordFile(std::span<const FileType> filt
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.Flags = OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) {
+    if (!openFileDialog()(&dialog)) {
         return std::nullopt;
     }
     path.resize(path.find(L'\0'));
