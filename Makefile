@@ -14,8 +14,13 @@ PACKAGE_PACKAGES := dpkg-dev file
 # Windows: the cross compiler, and Wine with a desktop to play the program in.
 WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix zip
 WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick fonts-liberation
+# The browser: Debian's Emscripten; for its tests, the browsers, and npm where no Node.js on the
+# machine brings its own.
+WEB_PACKAGES := emscripten
+WEB_TEST_PACKAGES := chromium firefox-esr $(if $(shell command -v npm),,npm)
 BUILD := build
 WINDOWS_BUILD := build-windows
+WEB_BUILD := build-web
 WINE := /usr/lib/wine/wine64
 JOBS := $(shell nproc)
 
@@ -24,7 +29,7 @@ JOBS := $(shell nproc)
 flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 
 .PHONY: source-date-epoch deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
-        build run test test-sanitize fuzz bench package windows test-windows bench-windows clean
+        build run test test-sanitize fuzz bench package windows test-windows bench-windows web test-web clean
 
 # $(call install,PACKAGES): installs those of PACKAGES that are missing, unattended; while
 # another program holds the package manager, it waits for it, up to ten minutes.
@@ -152,5 +157,23 @@ bench-windows: deps-test-windows
 	cmake --build $(WINDOWS_BUILD)/wine-bench -j $(JOBS)
 	bash bench/win32/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/wine-bench/wine_start_bench
 
+# build-web/scaffle.html: the game in one page, the WebAssembly inside it. Emscripten's tools
+# find Debian's JavaScript modules through NODE_PATH whichever Node.js runs them.
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+web:
+	$(call install,$(WEB_PACKAGES))
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The page played in headless Chromium and Firefox ESR, driven by npm's puppeteer-core.
+test-web: web
+	$(call install,$(WEB_TEST_PACKAGES))
+	mkdir -p $(WEB_BUILD)/test
+	cp tests/window/web/package.json tests/window/web/package-lock.json \
+	  tests/window/web/play-in-browsers.mjs $(WEB_BUILD)/test/
+	cd $(WEB_BUILD)/test && npm ci --no-audit --no-fund --loglevel=error
+	cd $(WEB_BUILD)/test && timeout 600 node play-in-browsers.mjs ../scaffle.html
+
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD) $(WEB_BUILD)

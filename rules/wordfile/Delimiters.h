@@ -10,5 +10,6 @@ inline constexpr std::string_view kBlanks = " \t";
 
 // Three comparisons once the compiler has unrolled it, where find() would call memchr.
 constexpr bool isDelimiter(char c) {
-    return std::ranges::any_of(kDelimiters, [c](char delimiter) { return c == delimiter; });
+    return std::any_of(kDelimiters.begin(), kDelimiters.end(),
+                       [c](char delimiter) { return c == delimiter; });
 }

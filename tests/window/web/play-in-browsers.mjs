@@ -1,0 +1,172 @@
+// Plays the page in real browsers, headless: Debian's Chromium, and Firefox ESR over WebDriver
+// BiDi. Loaded from disk and from a static server on 127.0.0.1, it must play every command of
+// the window, read every kind of word file as bytes, draw as the game draws, ask for nothing
+// once loaded, store nothing and log no error.
+// Usage: node play-in-browsers.mjs PAGE
+import http from "node:http";
+import fs from "node:fs";
+import path from "node:path";
+import os from "node:os";
+import assert from "node:assert/strict";
+import puppeteer from "puppeteer-core";
+
+const pagePath = path.resolve(process.argv[2]);
+const words = fs.mkdtempSync(path.join(os.tmpdir(), "scaffle-web-"));
+function wordFile(name, bytes) {
+  const file = path.join(words, name);
+  fs.writeFileSync(file, bytes);
+  return file;
+}
+const otter = wordFile("otter.scf", "Test\r\nOTTER\r\n");
+const empty = wordFile("empty.scf", "");
+const utf16 = wordFile("birds.scf", Buffer.concat([Buffer.from([0xff, 0xfe]),
+                                                  Buffer.from("V\u00f6gel\r\nWREN\r\n", "utf16le")]));
+const ansi = wordFile("prices.scf", Buffer.from([...Buffer.from("Prices "), 0x80, 0x0d, 0x0a,
+                                                ...Buffer.from("EURO\r\n")]));
+
+const browsers = [
+  { name: "Chromium", launch: { browser: "chrome", executablePath: "/usr/bin/chromium",
+                                args: ["--no-sandbox", "--headless=new"] } },
+  { name: "Firefox", launch: { browser: "firefox", executablePath: "/usr/bin/firefox-esr",
+                               protocol: "webDriverBiDi", headless: true } },
+];
+
+// A static server of the page alone, as any web server would serve it.
+const server = http.createServer((request, response) => {
+  response.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
+  fs.createReadStream(pagePath).pipe(response);
+});
+await new Promise((done) => server.listen(0, "127.0.0.1", done));
+const served = `http://127.0.0.1:${server.address().port}/scaffle.html`;
+
+const label = (page, id) => page.$eval(`#${id}`, (element) => element.textContent);
+const shown = (page, selector) => page.$eval(selector, (element) => !element.hidden);
+
+async function box(page) {
+  await page.waitForSelector("#box[open]", { timeout: 5000 });
+  return page.$eval("#box", (box) => ({ title: box.querySelector("h1").textContent,
+                                         text: box.querySelector("p").textContent }));
+}
+async function closeBox(page, key = "Enter") {
+  await page.keyboard.press(key);
+  await page.waitForSelector("#box:not([open])", { timeout: 5000 });
+}
+async function click(page, letters) {
+  for (const letter of letters) {
+    await page.click(`#Letter${letter.charCodeAt(0) - 65}`);
+  }
+}
+// File, Open with the file chosen, or the choice cancelled (file null). Where the browser's
+// driver cannot answer the chooser (Firefox's), the file is given to the page's file input,
+// whose change is all the page reads.
+async function open(page, file) {
+  if (page.browser().protocol === "webDriverBiDi") {
+    if (file) await (await page.$("#chooser")).uploadFile(file);
+    return;
+  }
+  const choosing = page.waitForFileChooser({ timeout: 5000 });
+  // Asked of the same session after it, so the browser catches the chooser before it opens.
+  await page.evaluate(() => 0);
+  await ctrl(page, "o");
+  const chooser = await choosing;
+  if (file) await chooser.accept([file]);
+  else await chooser.cancel();
+}
+async function ctrl(page, key) {
+  await page.keyboard.down("Control");
+  await page.keyboard.press(key);
+  await page.keyboard.up("Control");
+}
+const focusedLetter = (page) => page.evaluate(() => document.activeElement.getAttribute("aria-label"));
+
+async function play(browser, url) {
+  const page = await browser.newPage();
+  const problems = [];
+  page.on("console", (message) => {
+    if (message.type() === "error" || message.type() === "warn") problems.push(message.text());
+  });
+  page.on("pageerror", (error) => problems.push(String(error)));
+  await page.goto(url);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
+  const loaded = [];
+  page.on("request", (request) => loaded.push(request.url()));
+
+  // The built-in list, silently; A has the focus.
+  assert.equal(await label(page, "WinTotal"), "Wins: 0");
+  assert.match(await label(page, "Label1"), /^_( _)*$/);
+  assert.equal(await focusedLetter(page), "A");
+
+  // Keyboard alone: the arrows, then Space; typed letters do nothing.
+  await page.keyboard.press("t");
+  assert.equal(await shown(page, "#Letter19"), true);
+  await page.keyboard.press("ArrowRight");
+  await page.keyboard.press("ArrowDown");
+  assert.equal(await focusedLetter(page), "J");
+
+  // A good file, as bytes: a win, and the next word in the same page with the tally up.
+  await open(page, otter);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
+  await click(page, "OTER");
+  assert.deepEqual(await box(page), { title: "Winner!", text: "You won! Wow!" });
+  await closeBox(page);
+  await page.waitForFunction(() => document.querySelector("#WinTotal").textContent === "Wins: 1");
+  assert.equal(await label(page, "Label1"), "_ _ _ _ _");
+
+  // A refused file and a cancelled choice leave the round; About and its box.
+  await open(page, empty);
+  assert.deepEqual(await box(page), { title: "Scaffle!",
+                                      text: "The word file empty.scf cannot be used: it is empty." });
+  await closeBox(page, "Escape");
+  await open(page, null);
+  await page.focus("#Letter2");
+  await ctrl(page, "a");
+  assert.equal((await box(page)).title, "About Scaffle!");
+  await closeBox(page, " ");
+  assert.equal(await focusedLetter(page), "C");
+  assert.equal(await page.title(), "Scaffle! Category: Test");
+
+  // UTF-16 and Windows' ANSI, read as their editors meant them.
+  await open(page, utf16);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: V\u00f6gel");
+  await open(page, ansi);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Prices \u20ac");
+
+  // A loss ends the game; the page offers a new run.
+  await click(page, "ABCDFGHIJ");
+  assert.deepEqual(await box(page), { title: "Try Again!",
+                                      text: "You lost! The word was EURO. Try again next time!" });
+  await closeBox(page);
+  await page.waitForSelector("#ended:not([hidden])");
+  await page.click("#again");
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Animals");
+  assert.equal(await label(page, "WinTotal"), "Wins: 0");
+
+  // Exit ends it too.
+  await ctrl(page, "x");
+  await page.waitForSelector("#ended:not([hidden])");
+
+  const stored = await page.evaluate(() => document.cookie.length + localStorage.length + sessionStorage.length);
+  assert.equal(stored, 0, "the page stored something");
+  assert.deepEqual(loaded, [], "the page asked for something after it had loaded");
+  assert.deepEqual(problems, [], "the console showed a problem");
+  await page.close();
+}
+
+let failed = false;
+for (const { name, launch } of browsers) {
+  const browser = await puppeteer.launch({ ...launch, timeout: 30000 });
+  try {
+    for (const url of [`file://${pagePath}`, served]) {
+      await play(browser, url);
+      console.log(`PASS: ${name}, ${url.split(":")[0]}`);
+    }
+  } catch (error) {
+    failed = true;
+    console.log(`FAIL: ${name}: ${error.stack}`);
+  } finally {
+    await browser.close();
+  }
+}
+server.close();
+fs.rmSync(words, { recursive: true });
+process.exit(failed ? 1 : 0);
