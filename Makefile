@@ -157,23 +157,31 @@ bench-windows: deps-test-windows
 	cmake --build $(WINDOWS_BUILD)/wine-bench -j $(JOBS)
 	bash bench/win32/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/wine-bench/wine_start_bench
 
-# build-web/scaffle.html: the game in one page, the WebAssembly inside it. Emscripten's tools
-# find Debian's JavaScript modules through NODE_PATH whichever Node.js runs them.
+# $(call configure-web,TESTS): the page in build-web/scaffle.html, the WebAssembly inside it,
+# with or without the core's tests as WebAssembly for Node.js. Emscripten's tools find Debian's
+# JavaScript modules through NODE_PATH whichever Node.js runs them.
 EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+define configure-web
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  -DBUILD_TESTING=$(1) -DCMAKE_CROSSCOMPILING_EMULATOR=node \
+	  -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+endef
+
 web:
 	$(call install,$(WEB_PACKAGES))
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
-	  -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
-	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	$(call configure-web,OFF)
 
-# The page played in headless Chromium and Firefox ESR, driven by npm's puppeteer-core.
-test-web: web
-	$(call install,$(WEB_TEST_PACKAGES))
+# The core's tests as WebAssembly under Node.js, then the page played in headless Chromium and
+# Firefox ESR, driven by npm's puppeteer-core.
+test-web:
+	$(call install,$(WEB_PACKAGES) $(WEB_TEST_PACKAGES))
+	$(call configure-web,ON)
 	mkdir -p $(WEB_BUILD)/test
 	cp tests/window/web/package.json tests/window/web/package-lock.json \
 	  tests/window/web/play-in-browsers.mjs $(WEB_BUILD)/test/
 	cd $(WEB_BUILD)/test && npm ci --no-audit --no-fund --loglevel=error
-	cd $(WEB_BUILD)/test && timeout 600 node play-in-browsers.mjs ../scaffle.html
+	cd $(WEB_BUILD) && ctest --output-on-failure --timeout 600
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD) $(WEB_BUILD)
