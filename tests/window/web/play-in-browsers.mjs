@@ -152,6 +152,54 @@ async function play(browser, url) {
   await page.close();
 }
 
+// The pixels the game draws at a ratio of device pixels to CSS pixels: the gallows' post after a
+// miss, 5 pixels wide at 1x and 10 at 2x, and a key's raised edges; the guess told politely.
+async function looks(browser, url, ratio) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  await page.goto(url);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
+  await open(page, otter);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
+  await click(page, "Z");
+  assert.equal(await label(page, "news"), "1 of 9 pieces shown");
+  assert.deepEqual(await page.$eval("#Letter25", (key) => [key.hidden, key.disabled]), [true, true]);
+  const pixels = await page.evaluate((ratio) => {
+    const at = (id, x, y) => [...document.getElementById(id).getContext("2d").getImageData(x, y, 1, 1).data.slice(0, 3)].join(",");
+    const post = [];
+    for (let x = 100 * ratio; x <= 107 * ratio; ++x) post.push(at("Hang", x, 72 * ratio));
+    const key = document.getElementById("Letter16Face");
+    return { width: document.getElementById("Hang").width, post,
+             key: [at(key.id, 0, 0), at(key.id, ratio, ratio), at(key.id, 2 * ratio, 2 * ratio),
+                   at(key.id, key.width - 1, key.height - 1)] };
+  }, ratio);
+  const orange = "255,128,0", white = "255,255,255";
+  const first = ratio === 1 ? 101 : 203, last = ratio === 1 ? 105 : 212;
+  assert.equal(pixels.width, 311 * ratio);
+  pixels.post.forEach((colour, i) => {
+    const x = 100 * ratio + i;
+    assert.equal(colour, x >= first && x <= last ? orange : white, `post at x = ${x}, ${ratio}x`);
+  });
+  assert.deepEqual(pixels.key, [white, "255,255,191", "255,255,0", "0,0,0"]);
+  await page.close();
+}
+
+// On a phone held upright the window fills the width, without scrolling, drawn as sharp.
+async function onAPhone(browser, url) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3 });
+  await page.goto(url);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
+  const fit = await page.evaluate(() => ({
+    width: document.getElementById("window").getBoundingClientRect().width,
+    scrolls: document.scrollingElement.scrollWidth > window.innerWidth,
+    canvas: document.getElementById("Hang").width,
+  }));
+  assert.ok(fit.width >= 360 && !fit.scrolls, JSON.stringify(fit));
+  assert.ok(fit.canvas >= 311 * 3 * 1.15, JSON.stringify(fit));
+  await page.close();
+}
+
 let failed = false;
 for (const { name, launch } of browsers) {
   const browser = await puppeteer.launch({ ...launch, timeout: 30000 });
@@ -160,6 +208,12 @@ for (const { name, launch } of browsers) {
       await play(browser, url);
       console.log(`PASS: ${name}, ${url.split(":")[0]}`);
     }
+    for (const ratio of [1, 2]) {
+      await looks(browser, served, ratio);
+      console.log(`PASS: ${name}, drawn at ${ratio}x`);
+    }
+    await onAPhone(browser, served);
+    console.log(`PASS: ${name}, on a phone`);
   } catch (error) {
     failed = true;
     console.log(`FAIL: ${name}: ${error.stack}`);
