@@ -29,7 +29,7 @@ JOBS := $(shell nproc)
 flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 
 .PHONY: source-date-epoch deps-play deps-test deps-bench deps-fuzz deps-package deps-windows deps-test-windows \
-        build run test test-sanitize fuzz bench package windows test-windows bench-windows web test-web clean
+        build run test test-sanitize fuzz bench package windows test-windows bench-windows web test-web bench-web clean
 
 # $(call install,PACKAGES): installs those of PACKAGES that are missing, unattended; while
 # another program holds the package manager, it waits for it, up to ten minutes.
@@ -172,16 +172,29 @@ web:
 	$(call install,$(WEB_PACKAGES))
 	$(call configure-web,OFF)
 
+# $(call browser-driver,SCRIPT): npm's puppeteer-core, which drives the browsers, in
+# build-web/test beside SCRIPT.
+define browser-driver
+	mkdir -p $(WEB_BUILD)/test
+	cp tests/window/web/package.json tests/window/web/package-lock.json $(1) $(WEB_BUILD)/test/
+	cd $(WEB_BUILD)/test && npm ci --no-audit --no-fund --loglevel=error
+endef
+
 # The core's tests as WebAssembly under Node.js, then the page played in headless Chromium and
-# Firefox ESR, driven by npm's puppeteer-core.
+# Firefox ESR.
 test-web:
 	$(call install,$(WEB_PACKAGES) $(WEB_TEST_PACKAGES))
 	$(call configure-web,ON)
-	mkdir -p $(WEB_BUILD)/test
-	cp tests/window/web/package.json tests/window/web/package-lock.json \
-	  tests/window/web/play-in-browsers.mjs $(WEB_BUILD)/test/
-	cd $(WEB_BUILD)/test && npm ci --no-audit --no-fund --loglevel=error
+	$(call browser-driver,tests/window/web/play-in-browsers.mjs)
 	cd $(WEB_BUILD) && ctest --output-on-failure --timeout 600
+
+# From navigation to the window painted, and from a click to its result painted, each against a
+# bare page, in headless Chromium.
+bench-web:
+	$(call install,$(WEB_PACKAGES) $(WEB_TEST_PACKAGES))
+	$(call configure-web,OFF)
+	$(call browser-driver,bench/web/bench-in-chromium.mjs)
+	cd $(WEB_BUILD)/test && node bench-in-chromium.mjs ../scaffle.html $(CURDIR)/bench/web/bare.html
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD) $(WEB_BUILD)

@@ -9,14 +9,14 @@ namespace {
 // clang-format off
 EM_JS(void, jsFill, (const char* id, int x, int y, int width, int height, int red, int green,
                      int blue), {
-    const context = document.getElementById(UTF8ToString(id)).getContext("2d");
+    const context = Scaffle.context(UTF8ToString(id));
     context.fillStyle = "rgb(" + red + "," + green + "," + blue + ")";
     context.fillRect(x, y, width, height);
 });
 
 EM_JS(void, jsText, (const char* id, int x, int y, int width, int height, const char* text,
                      const char* font, int red, int green, int blue), {
-    const context = document.getElementById(UTF8ToString(id)).getContext("2d");
+    const context = Scaffle.context(UTF8ToString(id));
     context.font = UTF8ToString(font);
     context.fillStyle = "rgb(" + red + "," + green + "," + blue + ")";
     context.textAlign = "center";

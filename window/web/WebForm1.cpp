@@ -27,6 +27,12 @@ EM_JS(void, jsSizeGallows, (int width, int height, int deviceWidth, int deviceHe
     Scaffle.sizeGallows(width, height, deviceWidth, deviceHeight);
 });
 EM_JS(void, jsAddLetter, (int index), { Scaffle.addLetter(index); });
+EM_JS(bool, jsMakeCanvas, (const char* id, int width, int height), {
+    return Scaffle.makeCanvas(UTF8ToString(id), width, height);
+});
+EM_JS(void, jsCopyCanvas, (const char* from, const char* to), {
+    Scaffle.copyCanvas(UTF8ToString(from), UTF8ToString(to));
+});
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
@@ -99,10 +105,20 @@ void WebForm1::placeLetter(int letterIndex) const {
 void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) const {
     const Scale scale = deviceScale();
     const PixelRect box = drawing::letterBox(scale, letterIndex, keyboardBuilt_);
+    const PixelRect face{0, 0, box.width, box.height};
+    const drawing::KeyLook look{pressed, focused};
+    // A key's face is the same for every key of a size and look: drawn once, then copied.
+    const std::string faceId = "Face" + std::to_string(face.width) + "x" +
+                               std::to_string(face.height) + (pressed ? "p" : "") +
+                               (focused ? "f" : "");
+    if (jsMakeCanvas(faceId.c_str(), face.width, face.height)) {
+        WebCanvas drawn(faceId.c_str());
+        drawing::drawKeyFace(drawn, scale, face, look);
+    }
     const std::string id = "Letter" + std::to_string(letterIndex) + "Face";
+    jsCopyCanvas(faceId.c_str(), id.c_str());
     WebCanvas canvas(id.c_str());
-    drawing::drawKey(canvas, scale, {0, 0, box.width, box.height},
-                     static_cast<char>('A' + letterIndex), {pressed, focused});
+    drawing::drawKeyLetter(canvas, scale, face, static_cast<char>('A' + letterIndex), look);
 }
 
 void WebForm1::drawGallows() const {

@@ -1,0 +1,71 @@
+// From navigation to the window painted, the page's against a bare page of the same controls;
+// from a click on a letter to its result painted, against the bare page changing a label on a
+// click. In turn, A B A B ..., in headless Chromium; a verdict a line.
+// Usage: node bench-in-chromium.mjs PAGE BARE
+import path from "node:path";
+import puppeteer from "puppeteer-core";
+
+const [game, bare] = process.argv.slice(2).map((file) => "file://" + path.resolve(file));
+const browser = await puppeteer.launch({ browser: "chrome", executablePath: "/usr/bin/chromium",
+                                         args: ["--no-sandbox", "--headless=new"] });
+
+// Marks, on every page, the moment after the first frame once its title says it is ready.
+const markPainted = (ready) => {
+  new MutationObserver(() => {
+    if (document.title.startsWith(ready) && !window.painted) {
+      window.painted = new Promise((done) =>
+        requestAnimationFrame(() => setTimeout(() => done(performance.now()))));
+    }
+  }).observe(document, { subtree: true, childList: true, characterData: true });
+};
+
+// A page in the background is not painted: each takes the front for its turn.
+async function firstPaint(page, url) {
+  await page.bringToFront();
+  await page.goto(url);
+  await page.waitForFunction(() => window.painted, { timeout: 10000 });
+  return page.evaluate(() => window.painted);
+}
+
+// Milliseconds from a click on a letter to the next frame painted.
+async function clickToPaint(page, index) {
+  await page.bringToFront();
+  return page.evaluate((index) => new Promise((done) => {
+    const start = performance.now();
+    document.getElementById("Letter" + index).click();
+    requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
+  }), index);
+}
+
+const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+const gamePage = await browser.newPage();
+const barePage = await browser.newPage();
+await gamePage.evaluateOnNewDocument(markPainted, "Scaffle! Category:");
+await barePage.evaluateOnNewDocument(markPainted, "Bare window");
+const starts = [];
+const times = { game: [], bare: [] };
+for (let i = 0; i < 31; ++i) {
+  const gameTime = await firstPaint(gamePage, game);
+  const bareTime = await firstPaint(barePage, bare);
+  times.game.push(gameTime);
+  times.bare.push(bareTime);
+  starts.push(gameTime / bareTime);
+}
+console.log(`first paint: the page ${median(times.game).toFixed(1)} ms, the bare page ${median(times.bare).toFixed(1)} ms`);
+
+const clicks = [];
+for (let round = 0; round < 10; ++round) {
+  await firstPaint(gamePage, game);
+  // Eight letters of a round, short of its end whichever word was picked.
+  for (const index of [4, 0, 19, 14, 8, 13, 18, 17]) {
+    clicks.push(await clickToPaint(gamePage, index) / await clickToPaint(barePage, index));
+  }
+}
+await browser.close();
+
+const verdict = (name, value, target, unit) =>
+  console.log(`${name}: ${value.toFixed(2)}${unit} (target ${target.toFixed(2)}${unit}) ` +
+              (value <= target ? "met" : "NOT MET"));
+verdict("web-first-paint", median(starts), 1.25, "x of a bare page");
+verdict("web-click-to-paint", median(clicks), 1.10, "x of a bare page");
