@@ -10,6 +10,7 @@ namespace {
 
 // The page's own pixels are the design's: 311 by 220 for the client area at 100 %.
 constexpr Scale kCssScale{1};
+constexpr const char* kBoard = "Board";
 
 // clang-format off
 EM_JS(double, jsPixelRatio, (), { return Scaffle.pixelRatio(); });
@@ -19,19 +20,18 @@ EM_JS(void, jsSetLabel, (const char* id, const char* text, const char* told, int
     Scaffle.setLabel(UTF8ToString(id), UTF8ToString(text), UTF8ToString(told), left, top, width,
                      height, UTF8ToString(font));
 });
-EM_JS(void, jsPlaceLetter, (int index, int left, int top, int width, int height,
-                            int deviceWidth, int deviceHeight), {
-    Scaffle.placeLetter(index, left, top, width, height, deviceWidth, deviceHeight);
+EM_JS(void, jsPlaceLetter, (int index, int left, int top, int width, int height), {
+    Scaffle.placeLetter(index, left, top, width, height);
 });
-EM_JS(void, jsSizeGallows, (int width, int height, int deviceWidth, int deviceHeight), {
-    Scaffle.sizeGallows(width, height, deviceWidth, deviceHeight);
+EM_JS(void, jsSizeBoard, (int width, int height, int deviceWidth, int deviceHeight), {
+    Scaffle.sizeBoard(width, height, deviceWidth, deviceHeight);
 });
 EM_JS(void, jsAddLetter, (int index), { Scaffle.addLetter(index); });
 EM_JS(bool, jsMakeCanvas, (const char* id, int width, int height), {
     return Scaffle.makeCanvas(UTF8ToString(id), width, height);
 });
-EM_JS(void, jsCopyCanvas, (const char* from, const char* to), {
-    Scaffle.copyCanvas(UTF8ToString(from), UTF8ToString(to));
+EM_JS(void, jsCopyCanvas, (const char* from, const char* to, int left, int top), {
+    Scaffle.copyCanvas(UTF8ToString(from), UTF8ToString(to), left, top);
 });
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
@@ -74,65 +74,85 @@ Scale WebForm1::deviceScale() const {
 void WebForm1::rebuild() {
     jsRemoveLetters();
     keyboardBuilt_ = false;
-    jsAddLetter(0);
-    placeLetter(0);
-    jsShowLetter(0, true);
+    shown_.reset();
+    focused_ = -1;
     const drawing::LabelLook word = drawing::label1Look(kCssScale);
     setLabel("Label1", word, design::kLabel1Text, design::kLabel1Text, word.fontPixels);
     const drawing::LabelLook wins = drawing::winTotalLook(kCssScale);
     setLabel("WinTotal", wins, design::kWinTotalText, design::kWinTotalText, wins.fontPixels);
     Hang = drawing::designPieces();
-    drawGallows();
+    redraw();
+    jsAddLetter(0);
+    placeLetter(0);
+    showLetter(0);
 }
 
 void WebForm1::redraw() {
+    const Scale scale = deviceScale();
+    const PixelRect client = scale.rect({0, 0, design::kClientWidth, design::kClientHeight});
+    jsSizeBoard(kCssScale.pixels(design::kClientWidth), kCssScale.pixels(design::kClientHeight),
+                client.width, client.height);
+    WebCanvas(kBoard).fill(client, design::kBackground);
+    drawGallows();
     for (int index = 0; index < kLetterCount; ++index) {
-        if (index == 0 || keyboardBuilt_) {
-            placeLetter(index);
+        if (shown_.test(static_cast<std::size_t>(index))) {
+            drawKey(index, false, index == focused_);
         }
     }
-    drawGallows();
+}
+
+PixelRect WebForm1::keyBox(int letterIndex) const {
+    return drawing::letterBox(deviceScale(), letterIndex, keyboardBuilt_);
 }
 
 void WebForm1::placeLetter(int letterIndex) const {
     const PixelRect css = drawing::letterBox(kCssScale, letterIndex, keyboardBuilt_);
-    const PixelRect device = drawing::letterBox(deviceScale(), letterIndex, keyboardBuilt_);
-    jsPlaceLetter(letterIndex, css.left, css.top, css.width, css.height, device.width,
-                  device.height);
-    drawKey(letterIndex, false, false);
+    jsPlaceLetter(letterIndex, css.left, css.top, css.width, css.height);
 }
 
-void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) const {
+void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
+    if (focused) {
+        focused_ = letterIndex;
+    } else if (focused_ == letterIndex) {
+        focused_ = -1;
+    }
+    if (!shown_.test(static_cast<std::size_t>(letterIndex))) {
+        return;
+    }
     const Scale scale = deviceScale();
-    const PixelRect box = drawing::letterBox(scale, letterIndex, keyboardBuilt_);
-    const PixelRect face{0, 0, box.width, box.height};
+    const PixelRect box = keyBox(letterIndex);
     const drawing::KeyLook look{pressed, focused};
     // A key's face is the same for every key of a size and look: drawn once, then copied.
-    const std::string faceId = "Face" + std::to_string(face.width) + "x" +
-                               std::to_string(face.height) + (pressed ? "p" : "") +
-                               (focused ? "f" : "");
-    if (jsMakeCanvas(faceId.c_str(), face.width, face.height)) {
-        WebCanvas drawn(faceId.c_str());
-        drawing::drawKeyFace(drawn, scale, face, look);
+    const std::string face = "Face" + std::to_string(box.width) + "x" + std::to_string(box.height) +
+                             (pressed ? "p" : "") + (focused ? "f" : "");
+    if (jsMakeCanvas(face.c_str(), box.width, box.height)) {
+        WebCanvas drawn(face.c_str());
+        drawing::drawKeyFace(drawn, scale, {0, 0, box.width, box.height}, look);
     }
-    const std::string id = "Letter" + std::to_string(letterIndex) + "Face";
-    jsCopyCanvas(faceId.c_str(), id.c_str());
-    WebCanvas canvas(id.c_str());
-    drawing::drawKeyLetter(canvas, scale, face, static_cast<char>('A' + letterIndex), look);
+    jsCopyCanvas(face.c_str(), kBoard, box.left, box.top);
+    WebCanvas board(kBoard);
+    drawing::drawKeyLetter(board, scale, box, static_cast<char>('A' + letterIndex), look);
 }
 
-void WebForm1::drawGallows() const {
+void WebForm1::drawGallows() {
     const Scale scale = deviceScale();
-    const PixelRect client{0, 0, scale.pixels(design::kClientWidth),
-                           scale.pixels(design::kClientHeight)};
-    jsSizeGallows(kCssScale.pixels(design::kClientWidth), kCssScale.pixels(design::kClientHeight),
-                  client.width, client.height);
-    WebCanvas canvas("Hang");
-    canvas.fill(client, design::kBackground);
-    drawing::drawGallows(canvas, scale, Hang);
+    const PixelRect bounds = drawing::gallowsBounds(scale);
+    WebCanvas board(kBoard);
+    board.fill(bounds, design::kBackground);
+    drawing::drawGallows(board, scale, Hang);
+    for (int index = 0; index < kLetterCount; ++index) {
+        const PixelRect key = keyBox(index);
+        const bool overlaps = key.left < bounds.right() && bounds.left < key.right() &&
+                              key.top < bounds.bottom() && bounds.top < key.bottom();
+        if (overlaps && shown_.test(static_cast<std::size_t>(index))) {
+            drawKey(index, false, index == focused_);
+        }
+    }
 }
 
 void WebForm1::buildKeyboard() {
+    // Letter 0 leaves its designed place for its place in the first row.
+    WebCanvas(kBoard).fill(keyBox(0), design::kBackground);
     keyboardBuilt_ = true;
     for (int index = 1; index < kLetterCount; ++index) {
         jsAddLetter(index);
@@ -161,16 +181,25 @@ void WebForm1::setWinsText(const std::string& winsText) {
 }
 
 void WebForm1::hideLetter(int letterIndex) {
+    shown_.reset(static_cast<std::size_t>(letterIndex));
+    WebCanvas(kBoard).fill(keyBox(letterIndex), design::kBackground);
     jsShowLetter(letterIndex, false);
 }
 
 void WebForm1::showLetter(int letterIndex) {
+    shown_.set(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, true);
+    drawKey(letterIndex, false, letterIndex == focused_);
 }
 
 void WebForm1::showPiece(int piece) {
     Hang.set(static_cast<std::size_t>(piece - 1));
-    drawGallows();
+    // Drawn alone over what is there: each piece is drawn after those before it in any case, and
+    // none touches a key.
+    drawing::PiecesShown alone;
+    alone.set(static_cast<std::size_t>(piece - 1));
+    WebCanvas board(kBoard);
+    drawing::drawGallows(board, deviceScale(), alone);
 }
 
 void WebForm1::hidePiece(int piece) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <bitset>
+
 #include "Controls.h"
 #include "Drawing.h"
 #include "Form1.h"
 
 // The game's window in the page: the design's controls as the page's elements, whose events go
-// to Form1. Keys are real buttons with the game's drawing on a canvas inside; the gallows is
-// drawn on a canvas under them; the labels are text.
+// to Form1. The keys are real buttons, clear, over the board: one canvas under the client area
+// on which the game draws the gallows and every key's face. The labels are text.
 class WebForm1 final : public Controls {
 public:
     WebForm1(Host& host, Random& random);
@@ -14,9 +16,9 @@ public:
     // Loads the window and shows it, as at the program's start.
     void start();
     Form1& form() { return form_; }
-    // Draws a key as it looks now.
-    void drawKey(int letterIndex, bool pressed, bool focused) const;
-    // Draws every canvas again, for a new number of device pixels to a CSS pixel.
+    // Draws a key shown as it looks now.
+    void drawKey(int letterIndex, bool pressed, bool focused);
+    // Draws the board again, for a new number of device pixels to a CSS pixel.
     void redraw();
 
     void setCaption(const std::string& caption) override;
@@ -33,11 +35,15 @@ public:
 
 private:
     void placeLetter(int letterIndex) const;
-    void drawGallows() const;
+    // The gallows, and the keys that share its box.
+    void drawGallows();
+    PixelRect keyBox(int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
     Scale deviceScale() const;
 
     Form1 form_;
     drawing::PiecesShown Hang;
+    std::bitset<kLetterCount> shown_;
+    int focused_ = -1;
     bool keyboardBuilt_ = false;
 };

@@ -77,7 +77,7 @@ async function ctrl(page, key) {
   await page.keyboard.press(key);
   await page.keyboard.up("Control");
 }
-const focusedLetter = (page) => page.evaluate(() => document.activeElement.getAttribute("aria-label"));
+const focusedLetter = (page) => page.evaluate(() => document.activeElement.textContent);
 
 async function play(browser, url) {
   const page = await browser.newPage();
@@ -165,13 +165,18 @@ async function looks(browser, url, ratio) {
   assert.equal(await label(page, "news"), "1 of 9 pieces shown");
   assert.deepEqual(await page.$eval("#Letter25", (key) => [key.hidden, key.disabled]), [true, true]);
   const pixels = await page.evaluate((ratio) => {
-    const at = (id, x, y) => [...document.getElementById(id).getContext("2d").getImageData(x, y, 1, 1).data.slice(0, 3)].join(",");
+    const board = document.getElementById("Board");
+    const at = (x, y) => [...board.getContext("2d").getImageData(x, y, 1, 1).data.slice(0, 3)].join(",");
     const post = [];
-    for (let x = 100 * ratio; x <= 107 * ratio; ++x) post.push(at("Hang", x, 72 * ratio));
-    const key = document.getElementById("Letter16Face");
-    return { width: document.getElementById("Hang").width, post,
-             key: [at(key.id, 0, 0), at(key.id, ratio, ratio), at(key.id, 2 * ratio, 2 * ratio),
-                   at(key.id, key.width - 1, key.height - 1)] };
+    for (let x = 100 * ratio; x <= 107 * ratio; ++x) post.push(at(x, 72 * ratio));
+    // Q's key, on the board under its button.
+    const key = document.getElementById("Letter16");
+    const [left, top] = [parseInt(key.style.left) * ratio, parseInt(key.style.top) * ratio];
+    const [right, bottom] = [left + parseInt(key.style.width) * ratio - 1,
+                             top + parseInt(key.style.height) * ratio - 1];
+    return { width: board.width, post,
+             key: [at(left, top), at(left + ratio, top + ratio), at(left + 2 * ratio, top + 2 * ratio),
+                   at(right, bottom)] };
   }, ratio);
   const orange = "255,128,0", white = "255,255,255";
   const first = ratio === 1 ? 101 : 203, last = ratio === 1 ? 105 : 212;
@@ -193,7 +198,7 @@ async function onAPhone(browser, url) {
   const fit = await page.evaluate(() => ({
     width: document.getElementById("window").getBoundingClientRect().width,
     scrolls: document.scrollingElement.scrollWidth > window.innerWidth,
-    canvas: document.getElementById("Hang").width,
+    canvas: document.getElementById("Board").width,
   }));
   assert.ok(fit.width >= 360 && !fit.scrolls, JSON.stringify(fit));
   assert.ok(fit.canvas >= 311 * 3 * 1.15, JSON.stringify(fit));
