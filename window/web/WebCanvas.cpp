@@ -17,7 +17,7 @@ EM_JS(void, jsFill, (const char* id, int x, int y, int width, int height, int re
 EM_JS(void, jsText, (const char* id, int x, int y, int width, int height, const char* text,
                      const char* font, int red, int green, int blue), {
     const context = Scaffle.context(UTF8ToString(id));
-    context.font = UTF8ToString(font);
+    Scaffle.setFont(context, UTF8ToString(font));
     context.fillStyle = "rgb(" + red + "," + green + "," + blue + ")";
     context.textAlign = "center";
     context.textBaseline = "middle";
@@ -25,8 +25,8 @@ EM_JS(void, jsText, (const char* id, int x, int y, int width, int height, const 
 });
 
 EM_JS(int, jsTextWidth, (const char* text, const char* font), {
-    const context = (jsTextWidth.canvas ||= document.createElement("canvas")).getContext("2d");
-    context.font = UTF8ToString(font);
+    const context = Scaffle.context("measure");
+    Scaffle.setFont(context, UTF8ToString(font));
     return Math.ceil(context.measureText(UTF8ToString(text)).width);
 });
 // clang-format on
