@@ -72,6 +72,15 @@ async function open(page, file) {
   if (file) await chooser.accept([file]);
   else await chooser.cancel();
 }
+// Home, Tab to the letter, then Space, as a player without a mouse does.
+async function pressWithKeys(page, letter) {
+  await page.keyboard.press("Home");
+  for (let tab = 0; tab < 26 && (await focusedLetter(page)) !== letter; ++tab) {
+    await page.keyboard.press("Tab");
+  }
+  assert.equal(await focusedLetter(page), letter);
+  await page.keyboard.press(" ");
+}
 async function ctrl(page, key) {
   await page.keyboard.down("Control");
   await page.keyboard.press(key);
@@ -103,14 +112,19 @@ async function play(browser, url) {
   await page.keyboard.press("ArrowDown");
   assert.equal(await focusedLetter(page), "J");
 
-  // A good file, as bytes: a win, and the next word in the same page with the tally up.
+  // A good file, as bytes: a win with the keyboard alone, and the next word in the same page
+  // with the tally up; then a win with the mouse.
   await open(page, otter);
   await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
-  await click(page, "OTER");
+  for (const letter of "OTER") await pressWithKeys(page, letter);
   assert.deepEqual(await box(page), { title: "Winner!", text: "You won! Wow!" });
   await closeBox(page);
   await page.waitForFunction(() => document.querySelector("#WinTotal").textContent === "Wins: 1");
   assert.equal(await label(page, "Label1"), "_ _ _ _ _");
+  await click(page, "OTER");
+  await box(page);
+  await closeBox(page);
+  await page.waitForFunction(() => document.querySelector("#WinTotal").textContent === "Wins: 2");
 
   // A refused file and a cancelled choice leave the round; About and its box.
   await open(page, empty);
@@ -189,10 +203,12 @@ async function looks(browser, url, ratio) {
   await page.close();
 }
 
-// On a phone held upright the window fills the width, without scrolling, drawn as sharp.
+// On a phone held upright the window fills the width, without scrolling, drawn as sharp, and a
+// tap on a key guesses it.
 async function onAPhone(browser, url) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3 });
+  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
+                           hasTouch: true });
   await page.goto(url);
   await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
   const fit = await page.evaluate(() => ({
@@ -202,6 +218,11 @@ async function onAPhone(browser, url) {
   }));
   assert.ok(fit.width >= 360 && !fit.scrolls, JSON.stringify(fit));
   assert.ok(fit.canvas >= 311 * 3 * 1.15, JSON.stringify(fit));
+  // Headless Firefox's driver makes no touches.
+  if (page.browser().protocol !== "webDriverBiDi") {
+    await page.tap("#Letter25");
+    await page.waitForFunction(() => document.getElementById("Letter25").hidden, { timeout: 5000 });
+  }
   await page.close();
 }
 
