@@ -31,13 +31,12 @@ EM_JS(int, jsTextWidth, (const char* text, const char* font), {
 });
 // clang-format on
 
-// The design's family, else its metric-compatible stand-in, as CSS writes a font.
+}  // namespace
+
 std::string cssFont(const design::Font& font, int pixels) {
     return std::string(font.bold ? "bold " : "") + std::to_string(pixels) + "px \"" + font.family +
            "\", \"" + font.substitute + "\"";
 }
-
-}  // namespace
 
 void WebCanvas::fill(const PixelRect& rect, design::Rgb colour) {
     jsFill(id_, rect.left, rect.top, rect.width, rect.height, colour.red, colour.green,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "Canvas.h"
 
 // Paints on one of the page's canvases, by its element id, in its device pixels.
@@ -14,6 +16,9 @@ public:
 private:
     const char* id_;
 };
+
+// The design's family, else its metric-compatible stand-in, as CSS writes a font.
+std::string cssFont(const design::Font& font, int pixels);
 
 // The width in CSS pixels of one line of text in the font at a height of pixels.
 int webTextWidth(std::string_view text, const design::Font& font, int pixels);

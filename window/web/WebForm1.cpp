@@ -42,11 +42,6 @@ EM_JS(void, jsAddCommand, (int index, const char* caption, int ctrlKey), {
 });
 // clang-format on
 
-std::string cssFont(const design::Font& font, int pixels) {
-    return std::string(font.bold ? "bold " : "") + std::to_string(pixels) + "px \"" + font.family +
-           "\", \"" + font.substitute + "\"";
-}
-
 void setLabel(const char* id, const drawing::LabelLook& look, const std::string& text,
               const std::string& told, int fontPixels) {
     jsSetLabel(id, text.c_str(), told.c_str(), look.box.left, look.box.top, look.box.width,
@@ -141,7 +136,7 @@ void WebForm1::drawGallows() {
     board.fill(bounds, design::kBackground);
     drawing::drawGallows(board, scale, Hang);
     for (int index = 0; index < kLetterCount; ++index) {
-        const PixelRect key = keyBox(index);
+        const PixelRect key = drawing::letterBox(scale, index, keyboardBuilt_);
         const bool overlaps = key.left < bounds.right() && bounds.left < key.right() &&
                               key.top < bounds.bottom() && bounds.top < key.bottom();
         if (overlaps && shown_.test(static_cast<std::size_t>(index))) {
