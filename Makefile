@@ -164,7 +164,7 @@ EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 define configure-web
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DBUILD_TESTING=$(1) -DCMAKE_CROSSCOMPILING_EMULATOR=node \
-	  -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
+	  -DCMAKE_CXX_FLAGS=-fwasm-exceptions -DCMAKE_EXE_LINKER_FLAGS=-fwasm-exceptions
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 endef
 

@@ -14,6 +14,7 @@ struct Rgb {
     int red;
     int green;
     int blue;
+    bool operator==(const Rgb&) const = default;
 };
 
 struct Point {

@@ -3,14 +3,14 @@
 #include <emscripten.h>
 
 #include "Menu.h"
-#include "WebCanvas.h"
+#include "SvgDrawing.h"
+#include "WebText.h"
 #include "WordShown.h"
 
 namespace {
 
 // The page's own pixels are the design's: 311 by 220 for the client area at 100 %.
 constexpr Scale kCssScale{1};
-constexpr const char* kBoard = "Board";
 
 // clang-format off
 EM_JS(double, jsPixelRatio, (), { return Scaffle.pixelRatio(); });
@@ -27,11 +27,12 @@ EM_JS(void, jsSizeBoard, (int width, int height, int deviceWidth, int deviceHeig
     Scaffle.sizeBoard(width, height, deviceWidth, deviceHeight);
 });
 EM_JS(void, jsAddLetter, (int index), { Scaffle.addLetter(index); });
-EM_JS(bool, jsMakeCanvas, (const char* id, int width, int height), {
-    return Scaffle.makeCanvas(UTF8ToString(id), width, height);
+EM_JS(void, jsDraw, (const char* part, const char* markup, bool over), {
+    Scaffle.draw(UTF8ToString(part), UTF8ToString(markup), over);
 });
-EM_JS(void, jsCopyCanvas, (const char* from, const char* to, int left, int top), {
-    Scaffle.copyCanvas(UTF8ToString(from), UTF8ToString(to), left, top);
+EM_JS(void, jsStyleLetter, (int index, double left, double top, const char* font, int red, int green,
+                            int blue), {
+    Scaffle.styleLetter(index, left, top, UTF8ToString(font), red, green, blue);
 });
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
@@ -46,6 +47,40 @@ void setLabel(const char* id, const drawing::LabelLook& look, const std::string&
               const std::string& told, int fontPixels) {
     jsSetLabel(id, text.c_str(), told.c_str(), look.box.left, look.box.top, look.box.width,
                look.box.height, cssFont(look.font, fontPixels).c_str());
+}
+
+// A part of the board drawn anew, or, over what it shows, with more.
+void draw(const std::string& part, SvgDrawing& drawing, bool over = false) {
+    jsDraw(part.c_str(), drawing.markup().c_str(), over);
+}
+
+void clear(const std::string& part) {
+    jsDraw(part.c_str(), "", false);
+}
+
+// A key's letter is its button's own text, which the browser lays out in any case as the
+// button's name; the game's drawing says where it sits on the key, in which font and ink.
+class KeyLetter final : public Canvas {
+public:
+    KeyLetter(int letterIndex, const PixelRect& key, double ratio)
+        : letterIndex_(letterIndex), key_(key), ratio_(ratio) {}
+
+    void fill(const PixelRect& /*rect*/, design::Rgb /*colour*/) override {}
+    void text(const PixelRect& box, std::string_view /*text*/, const design::Font& font,
+              int fontPixels, design::Rgb ink) override {
+        // The letter's box is the key's, moved as far as a pressed key's letter sinks.
+        jsStyleLetter(letterIndex_, (box.left - key_.left) / ratio_, (box.top - key_.top) / ratio_,
+                      cssFont(font, fontPixels / ratio_).c_str(), ink.red, ink.green, ink.blue);
+    }
+
+private:
+    int letterIndex_;
+    PixelRect key_;
+    double ratio_;
+};
+
+std::string keyPart(int letterIndex) {
+    return "Key" + std::to_string(letterIndex);
 }
 
 }  // namespace
@@ -87,7 +122,9 @@ void WebForm1::redraw() {
     const PixelRect client = scale.rect({0, 0, design::kClientWidth, design::kClientHeight});
     jsSizeBoard(kCssScale.pixels(design::kClientWidth), kCssScale.pixels(design::kClientHeight),
                 client.width, client.height);
-    WebCanvas(kBoard).fill(client, design::kBackground);
+    SvgDrawing ground;
+    ground.fill(client, design::kBackground);
+    draw("Ground", ground);
     drawGallows();
     for (int index = 0; index < kLetterCount; ++index) {
         if (shown_.test(static_cast<std::size_t>(index))) {
@@ -117,37 +154,22 @@ void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
     const Scale scale = deviceScale();
     const PixelRect box = keyBox(letterIndex);
     const drawing::KeyLook look{pressed, focused};
-    // A key's face is the same for every key of a size and look: drawn once, then copied.
-    const std::string face = "Face" + std::to_string(box.width) + "x" + std::to_string(box.height) +
-                             (pressed ? "p" : "") + (focused ? "f" : "");
-    if (jsMakeCanvas(face.c_str(), box.width, box.height)) {
-        WebCanvas drawn(face.c_str());
-        drawing::drawKeyFace(drawn, scale, {0, 0, box.width, box.height}, look);
-    }
-    jsCopyCanvas(face.c_str(), kBoard, box.left, box.top);
-    WebCanvas board(kBoard);
-    drawing::drawKeyLetter(board, scale, box, static_cast<char>('A' + letterIndex), look);
+    SvgDrawing face;
+    drawing::drawKeyFace(face, scale, box, look);
+    draw(keyPart(letterIndex), face);
+    KeyLetter letter(letterIndex, box, scale.factor());
+    drawing::drawKeyLetter(letter, scale, box, static_cast<char>('A' + letterIndex), look);
 }
 
 void WebForm1::drawGallows() {
-    const Scale scale = deviceScale();
-    const PixelRect bounds = drawing::gallowsBounds(scale);
-    WebCanvas board(kBoard);
-    board.fill(bounds, design::kBackground);
-    drawing::drawGallows(board, scale, Hang);
-    for (int index = 0; index < kLetterCount; ++index) {
-        const PixelRect key = drawing::letterBox(scale, index, keyboardBuilt_);
-        const bool overlaps = key.left < bounds.right() && bounds.left < key.right() &&
-                              key.top < bounds.bottom() && bounds.top < key.bottom();
-        if (overlaps && shown_.test(static_cast<std::size_t>(index))) {
-            drawKey(index, false, index == focused_);
-        }
-    }
+    SvgDrawing gallows;
+    drawing::drawGallows(gallows, deviceScale(), Hang);
+    draw("Gallows", gallows);
 }
 
 void WebForm1::buildKeyboard() {
     // Letter 0 leaves its designed place for its place in the first row.
-    WebCanvas(kBoard).fill(keyBox(0), design::kBackground);
+    clear(keyPart(0));
     keyboardBuilt_ = true;
     for (int index = 1; index < kLetterCount; ++index) {
         jsAddLetter(index);
@@ -177,7 +199,7 @@ void WebForm1::setWinsText(const std::string& winsText) {
 
 void WebForm1::hideLetter(int letterIndex) {
     shown_.reset(static_cast<std::size_t>(letterIndex));
-    WebCanvas(kBoard).fill(keyBox(letterIndex), design::kBackground);
+    clear(keyPart(letterIndex));
     jsShowLetter(letterIndex, false);
 }
 
@@ -189,12 +211,12 @@ void WebForm1::showLetter(int letterIndex) {
 
 void WebForm1::showPiece(int piece) {
     Hang.set(static_cast<std::size_t>(piece - 1));
-    // Drawn alone over what is there: each piece is drawn after those before it in any case, and
-    // none touches a key.
+    // Drawn alone over what is there: each piece is drawn after those before it in any case.
     drawing::PiecesShown alone;
     alone.set(static_cast<std::size_t>(piece - 1));
-    WebCanvas board(kBoard);
-    drawing::drawGallows(board, deviceScale(), alone);
+    SvgDrawing drawn;
+    drawing::drawGallows(drawn, deviceScale(), alone);
+    draw("Gallows", drawn, true);
 }
 
 void WebForm1::hidePiece(int piece) {

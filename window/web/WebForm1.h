@@ -7,8 +7,8 @@
 #include "Form1.h"
 
 // The game's window in the page: the design's controls as the page's elements, whose events go
-// to Form1. The keys are real buttons, clear, over the board: one canvas under the client area
-// on which the game draws the gallows and every key's face. The labels are text.
+// to Form1. The keys are real buttons, clear, over the board: one picture under the client area
+// in which the game draws the gallows and, above it, every key's face. The labels are text.
 class WebForm1 final : public Controls {
 public:
     WebForm1(Host& host, Random& random);
@@ -35,7 +35,6 @@ public:
 
 private:
     void placeLetter(int letterIndex) const;
-    // The gallows, and the keys that share its box.
     void drawGallows();
     PixelRect keyBox(int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
