@@ -40,7 +40,9 @@ await new Promise((done) => server.listen(0, "127.0.0.1", done));
 const served = `http://127.0.0.1:${server.address().port}/scaffle.html`;
 
 const label = (page, id) => page.$eval(`#${id}`, (element) => element.textContent);
-const shown = (page, selector) => page.$eval(selector, (element) => !element.hidden);
+// A letter shown: in sight and able to be pressed.
+const shown = (page, selector) => page.$eval(selector, (key) => !key.disabled &&
+                                             getComputedStyle(key).visibility === "visible");
 
 async function box(page) {
   await page.waitForSelector("#box[open]", { timeout: 5000 });
@@ -177,7 +179,7 @@ async function looks(browser, url, ratio) {
   await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
   await click(page, "Z");
   assert.equal(await label(page, "news"), "1 of 9 pieces shown");
-  assert.deepEqual(await page.$eval("#Letter25", (key) => [key.hidden, key.disabled]), [true, true]);
+  assert.equal(await shown(page, "#Letter25"), false);
   // The board as the screen shows it, read back through the browser's own image decoder.
   const board = await page.$("#Board");
   const shot = await board.screenshot({ encoding: "base64" });
@@ -225,7 +227,7 @@ async function onAPhone(browser, url) {
   // Headless Firefox's driver makes no touches.
   if (page.browser().protocol !== "webDriverBiDi") {
     await page.tap("#Letter25");
-    await page.waitForFunction(() => document.getElementById("Letter25").hidden, { timeout: 5000 });
+    await page.waitForFunction(() => document.getElementById("Letter25").disabled, { timeout: 5000 });
   }
   await page.close();
 }
