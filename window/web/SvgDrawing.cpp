@@ -1,5 +1,7 @@
 #include "SvgDrawing.h"
 
+#include <algorithm>
+
 #include "WebText.h"
 
 namespace {
@@ -35,37 +37,62 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
+bool overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
 }  // namespace
 
-void SvgDrawing::fill(const PixelRect& rect, design::Rgb colour) {
-    if (pathColour_ != colour) {
-        endPath();
-        markup_ += "<path fill=\"" + rgb(colour) + "\" d=\"";
-        pathColour_ = colour;
+SvgDrawing::Element* SvgDrawing::pathToJoin(const PixelRect& rect, design::Rgb colour) {
+    for (auto element = elements_.rbegin(); element != elements_.rend(); ++element) {
+        if (element->colour == colour) {
+            return &*element;
+        }
+        const bool covers =
+            !element->colour ||
+            std::any_of(element->rects.begin(), element->rects.end(),
+                        [&](const PixelRect& drawn) { return overlap(drawn, rect); });
+        if (covers) {
+            return nullptr;
+        }
     }
-    markup_ += "M" + std::to_string(rect.left) + " " + std::to_string(rect.top) + "h" +
-               std::to_string(rect.width) + "v" + std::to_string(rect.height) + "h-" +
-               std::to_string(rect.width) + "z";
+    return nullptr;
+}
+
+void SvgDrawing::fill(const PixelRect& rect, design::Rgb colour) {
+    if (Element* path = pathToJoin(rect, colour)) {
+        path->rects.push_back(rect);
+    } else {
+        elements_.push_back({colour, {rect}, {}});
+    }
 }
 
 void SvgDrawing::text(const PixelRect& box, std::string_view text, const design::Font& font,
                       int fontPixels, design::Rgb ink) {
-    endPath();
     // The font's family names are quoted in double quotes, so the attribute takes single ones.
-    markup_ +=
-        "<text x=\"" + middle(box.left, box.width) + "\" y=\"" + middle(box.top, box.height) +
-        "\" fill=\"" + rgb(ink) + "\" style='font: " + cssFont(font, fontPixels) +
-        "' text-anchor=\"middle\" dominant-baseline=\"central\">" + escaped(text) + "</text>";
+    elements_.push_back({std::nullopt,
+                         {},
+                         "<text x=\"" + middle(box.left, box.width) + "\" y=\"" +
+                             middle(box.top, box.height) + "\" fill=\"" + rgb(ink) +
+                             "\" style='font: " + cssFont(font, fontPixels) +
+                             "' text-anchor=\"middle\" dominant-baseline=\"central\">" +
+                             escaped(text) + "</text>"});
 }
 
-const std::string& SvgDrawing::markup() {
-    endPath();
-    return markup_;
-}
-
-void SvgDrawing::endPath() {
-    if (pathColour_) {
-        markup_ += "\"/>";
-        pathColour_.reset();
+std::string SvgDrawing::markup() const {
+    std::string markup;
+    for (const Element& element : elements_) {
+        if (!element.colour) {
+            markup += element.text;
+            continue;
+        }
+        markup += "<path fill=\"" + rgb(*element.colour) + "\" d=\"";
+        for (const PixelRect& rect : element.rects) {
+            markup += "M" + std::to_string(rect.left) + " " + std::to_string(rect.top) + "h" +
+                      std::to_string(rect.width) + "v" + std::to_string(rect.height) + "h-" +
+                      std::to_string(rect.width) + "z";
+        }
+        markup += "\"/>";
     }
+    return markup;
 }

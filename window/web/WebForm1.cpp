@@ -34,6 +34,7 @@ EM_JS(void, jsStyleLetter, (int index, double left, double top, const char* font
                             int blue), {
     Scaffle.styleLetter(index, left, top, UTF8ToString(font), red, green, blue);
 });
+EM_JS(void, jsDrawKeysSoon, (), { queueMicrotask(() => Module._scaffleDrawKeys()); });
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
@@ -50,12 +51,8 @@ void setLabel(const char* id, const drawing::LabelLook& look, const std::string&
 }
 
 // A part of the board drawn anew, or, over what it shows, with more.
-void draw(const std::string& part, SvgDrawing& drawing, bool over = false) {
-    jsDraw(part.c_str(), drawing.markup().c_str(), over);
-}
-
-void clear(const std::string& part) {
-    jsDraw(part.c_str(), "", false);
+void draw(const char* part, const SvgDrawing& drawing, bool over = false) {
+    jsDraw(part, drawing.markup().c_str(), over);
 }
 
 // A key's letter is its button's own text, which the browser lays out in any case as the
@@ -79,10 +76,6 @@ private:
     double ratio_;
 };
 
-std::string keyPart(int letterIndex) {
-    return "Key" + std::to_string(letterIndex);
-}
-
 }  // namespace
 
 WebForm1::WebForm1(Host& host, Random& random) : form_(*this, host, random) {
@@ -105,6 +98,7 @@ void WebForm1::rebuild() {
     jsRemoveLetters();
     keyboardBuilt_ = false;
     shown_.reset();
+    pressed_ = -1;
     focused_ = -1;
     const drawing::LabelLook word = drawing::label1Look(kCssScale);
     setLabel("Label1", word, design::kLabel1Text, design::kLabel1Text, word.fontPixels);
@@ -128,9 +122,10 @@ void WebForm1::redraw() {
     drawGallows();
     for (int index = 0; index < kLetterCount; ++index) {
         if (shown_.test(static_cast<std::size_t>(index))) {
-            drawKey(index, false, index == focused_);
+            drawKey(index, index == pressed_, index == focused_);
         }
     }
+    drawKeys();
 }
 
 PixelRect WebForm1::keyBox(int letterIndex) const {
@@ -143,22 +138,44 @@ void WebForm1::placeLetter(int letterIndex) const {
 }
 
 void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
-    if (focused) {
-        focused_ = letterIndex;
-    } else if (focused_ == letterIndex) {
-        focused_ = -1;
-    }
+    const auto look = [letterIndex](bool is, int& which) {
+        if (is) {
+            which = letterIndex;
+        } else if (which == letterIndex) {
+            which = -1;
+        }
+    };
+    look(pressed, pressed_);
+    look(focused, focused_);
     if (!shown_.test(static_cast<std::size_t>(letterIndex))) {
         return;
     }
     const Scale scale = deviceScale();
     const PixelRect box = keyBox(letterIndex);
-    const drawing::KeyLook look{pressed, focused};
-    SvgDrawing face;
-    drawing::drawKeyFace(face, scale, box, look);
-    draw(keyPart(letterIndex), face);
     KeyLetter letter(letterIndex, box, scale.factor());
-    drawing::drawKeyLetter(letter, scale, box, static_cast<char>('A' + letterIndex), look);
+    drawing::drawKeyLetter(letter, scale, box, static_cast<char>('A' + letterIndex),
+                           {pressed, focused});
+    facesChanged();
+}
+
+void WebForm1::facesChanged() {
+    if (!facesStale_) {
+        facesStale_ = true;
+        jsDrawKeysSoon();
+    }
+}
+
+void WebForm1::drawKeys() {
+    facesStale_ = false;
+    const Scale scale = deviceScale();
+    SvgDrawing faces;
+    for (int index = 0; index < kLetterCount; ++index) {
+        if (shown_.test(static_cast<std::size_t>(index))) {
+            drawing::drawKeyFace(faces, scale, keyBox(index),
+                                 {index == pressed_, index == focused_});
+        }
+    }
+    draw("Keys", faces);
 }
 
 void WebForm1::drawGallows() {
@@ -169,8 +186,8 @@ void WebForm1::drawGallows() {
 
 void WebForm1::buildKeyboard() {
     // Letter 0 leaves its designed place for its place in the first row.
-    clear(keyPart(0));
     keyboardBuilt_ = true;
+    facesChanged();
     for (int index = 1; index < kLetterCount; ++index) {
         jsAddLetter(index);
     }
@@ -199,14 +216,14 @@ void WebForm1::setWinsText(const std::string& winsText) {
 
 void WebForm1::hideLetter(int letterIndex) {
     shown_.reset(static_cast<std::size_t>(letterIndex));
-    clear(keyPart(letterIndex));
+    facesChanged();
     jsShowLetter(letterIndex, false);
 }
 
 void WebForm1::showLetter(int letterIndex) {
     shown_.set(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, true);
-    drawKey(letterIndex, false, letterIndex == focused_);
+    drawKey(letterIndex, letterIndex == pressed_, letterIndex == focused_);
 }
 
 void WebForm1::showPiece(int piece) {

@@ -7,8 +7,9 @@
 #include "Form1.h"
 
 // The game's window in the page: the design's controls as the page's elements, whose events go
-// to Form1. The keys are real buttons, clear, over the board: one picture under the client area
-// in which the game draws the gallows and, above it, every key's face. The labels are text.
+// to Form1. The keys are real buttons over the board, a picture under the client area in which
+// the game draws the gallows and, above it, every key's face; a key's letter is its button's
+// text. The labels are text.
 class WebForm1 final : public Controls {
 public:
     WebForm1(Host& host, Random& random);
@@ -16,8 +17,10 @@ public:
     // Loads the window and shows it, as at the program's start.
     void start();
     Form1& form() { return form_; }
-    // Draws a key shown as it looks now.
+    // A key shown looks pressed or not, focused or not.
     void drawKey(int letterIndex, bool pressed, bool focused);
+    // Draws the faces of the keys shown, all at once: at the end of the event that changed them.
+    void drawKeys();
     // Draws the board again, for a new number of device pixels to a CSS pixel.
     void redraw();
 
@@ -36,6 +39,7 @@ public:
 private:
     void placeLetter(int letterIndex) const;
     void drawGallows();
+    void facesChanged();
     PixelRect keyBox(int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
     Scale deviceScale() const;
@@ -43,6 +47,8 @@ private:
     Form1 form_;
     drawing::PiecesShown Hang;
     std::bitset<kLetterCount> shown_;
+    int pressed_ = -1;
     int focused_ = -1;
+    bool facesStale_ = false;
     bool keyboardBuilt_ = false;
 };

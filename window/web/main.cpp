@@ -55,6 +55,12 @@ EMSCRIPTEN_KEEPALIVE void scaffleDrawKey(int letterIndex, bool pressed, bool foc
     }
 }
 
+EMSCRIPTEN_KEEPALIVE void scaffleDrawKeys() {
+    if (run != nullptr) {
+        run->window.drawKeys();
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void scaffleRedraw() {
     if (run != nullptr) {
         run->window.redraw();
