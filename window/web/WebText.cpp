@@ -2,7 +2,7 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
+#include <cmath>
 
 // clang-format off
 EM_JS(int, jsTextWidth, (const char* text, const char* font), {
@@ -11,9 +11,13 @@ EM_JS(int, jsTextWidth, (const char* text, const char* font), {
 // clang-format on
 
 std::string cssFont(const design::Font& font, double pixels) {
-    char size[32];
-    std::snprintf(size, sizeof size, "%gpx", pixels);
-    return std::string(font.bold ? "bold " : "") + size + " \"" + font.family + "\", \"" +
+    // To a hundredth of a pixel, without printf's formatting in the page's WebAssembly.
+    const long hundredths = std::lround(pixels * 100);
+    std::string size = std::to_string(hundredths / 100);
+    if (hundredths % 100 != 0) {
+        size += "." + std::to_string(hundredths % 100 + 100).substr(1);
+    }
+    return std::string(font.bold ? "bold " : "") + size + "px \"" + font.family + "\", \"" +
            font.substitute + "\"";
 }
 
