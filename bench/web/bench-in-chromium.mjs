@@ -1,6 +1,6 @@
 // From navigation to the window painted, the page's against a bare page of the same controls;
 // from a click on a letter to its result painted, against the bare page changing a label on a
-// click. In turn, A B A B ..., in headless Chromium; a verdict a line.
+// click. In pairs, A B then B A, in headless Chromium; a verdict a line.
 // Usage: node bench-in-chromium.mjs PAGE BARE
 import path from "node:path";
 import puppeteer from "puppeteer-core";

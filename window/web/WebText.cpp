@@ -17,8 +17,10 @@ std::string cssFont(const design::Font& font, double pixels) {
     if (hundredths % 100 != 0) {
         size += "." + std::to_string(hundredths % 100 + 100).substr(1);
     }
+    // Where neither face is installed, as on most phones, the browser's own serif or sans-serif.
+    const char* generic = std::string_view(font.family) == "MS Serif" ? "serif" : "sans-serif";
     return std::string(font.bold ? "bold " : "") + size + "px \"" + font.family + "\", \"" +
-           font.substitute + "\"";
+           font.substitute + "\", " + generic;
 }
 
 int webTextWidth(std::string_view text, const design::Font& font, int pixels) {
