@@ -34,7 +34,7 @@ EM_JS(void, jsStyleLetter, (int index, double left, double top, const char* font
                             int blue), {
     Scaffle.styleLetter(index, left, top, UTF8ToString(font), red, green, blue);
 });
-EM_JS(void, jsDrawKeysSoon, (), { queueMicrotask(() => Module._scaffleDrawKeys()); });
+EM_JS(void, jsDrawFacesSoon, (), { queueMicrotask(() => Module._scaffleDrawFaces()); });
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
@@ -125,7 +125,7 @@ void WebForm1::redraw() {
             drawKey(index, index == pressed_, index == focused_);
         }
     }
-    drawKeys();
+    drawStaleFaces();
 }
 
 PixelRect WebForm1::keyBox(int letterIndex) const {
@@ -138,15 +138,15 @@ void WebForm1::placeLetter(int letterIndex) const {
 }
 
 void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
-    const auto look = [letterIndex](bool is, int& which) {
+    const auto track = [letterIndex](bool is, int& which) {
         if (is) {
             which = letterIndex;
         } else if (which == letterIndex) {
             which = -1;
         }
     };
-    look(pressed, pressed_);
-    look(focused, focused_);
+    track(pressed, pressed_);
+    track(focused, focused_);
     if (!shown_.test(static_cast<std::size_t>(letterIndex))) {
         return;
     }
@@ -161,11 +161,14 @@ void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
 void WebForm1::facesChanged() {
     if (!facesStale_) {
         facesStale_ = true;
-        jsDrawKeysSoon();
+        jsDrawFacesSoon();
     }
 }
 
-void WebForm1::drawKeys() {
+void WebForm1::drawStaleFaces() {
+    if (!facesStale_) {
+        return;
+    }
     facesStale_ = false;
     const Scale scale = deviceScale();
     SvgDrawing faces;
@@ -185,8 +188,8 @@ void WebForm1::drawGallows() {
 }
 
 void WebForm1::buildKeyboard() {
-    // Letter 0 leaves its designed place for its place in the first row.
     keyboardBuilt_ = true;
+    // Letter 0 leaves its designed place for its place in the first row.
     facesChanged();
     for (int index = 1; index < kLetterCount; ++index) {
         jsAddLetter(index);

@@ -19,8 +19,9 @@ public:
     Form1& form() { return form_; }
     // A key shown looks pressed or not, focused or not.
     void drawKey(int letterIndex, bool pressed, bool focused);
-    // Draws the faces of the keys shown, all at once: at the end of the event that changed them.
-    void drawKeys();
+    // Draws the faces of the keys shown, all at once, if any has changed: at the end of the event
+    // that changed them.
+    void drawStaleFaces();
     // Draws the board again, for a new number of device pixels to a CSS pixel.
     void redraw();
 

@@ -55,9 +55,9 @@ EMSCRIPTEN_KEEPALIVE void scaffleDrawKey(int letterIndex, bool pressed, bool foc
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void scaffleDrawKeys() {
+EMSCRIPTEN_KEEPALIVE void scaffleDrawFaces() {
     if (run != nullptr) {
-        run->window.drawKeys();
+        run->window.drawStaleFaces();
     }
 }
 
