@@ -139,6 +139,13 @@ async function play(browser, url) {
   assert.equal((await box(page)).title, "About Scaffle!");
   await closeBox(page, " ");
   assert.equal(await focusedLetter(page), "C");
+  // A click where there is no control, and About from the menu with the mouse, leave it there.
+  const board = await (await page.$("#Board")).boundingBox();
+  await page.mouse.click(board.x + 10, board.y + 10);
+  await page.click("#mnuFile");
+  await page.click("#fileMenu > button:nth-child(2)");
+  await closeBox(page);
+  assert.equal(await focusedLetter(page), "C");
   assert.equal(await page.title(), "Scaffle! Category: Test");
 
   // UTF-16 and Windows' ANSI, read as their editors meant them.
