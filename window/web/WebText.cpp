@@ -17,10 +17,15 @@ std::string cssFont(const design::Font& font, double pixels) {
     if (hundredths % 100 != 0) {
         size += "." + std::to_string(hundredths % 100 + 100).substr(1);
     }
-    // Where neither face is installed, as on most phones, the browser's own serif or sans-serif.
-    const char* generic = std::string_view(font.family) == "MS Serif" ? "serif" : "sans-serif";
-    return std::string(font.bold ? "bold " : "") + size + "px \"" + font.family + "\", \"" +
-           font.substitute + "\", " + generic;
+    // Windows' "MS Serif" and "MS Sans Serif" are bitmap faces, which no browser draws: naming
+    // them would only cost a look-up. Where no face named is installed, as on most phones, the
+    // browser's own serif or sans-serif stands in.
+    const std::string_view family = font.family;
+    const bool bitmap = family == "MS Serif" || family == "MS Sans Serif";
+    const char* generic = family == "MS Serif" ? "serif" : "sans-serif";
+    return std::string(font.bold ? "bold " : "") + size + "px " +
+           (bitmap ? "" : "\"" + std::string(family) + "\", ") + "\"" + font.substitute + "\", " +
+           generic;
 }
 
 int webTextWidth(std::string_view text, const design::Font& font, int pixels) {

@@ -5,8 +5,8 @@
 
 #include "Design.h"
 
-// A font of the design as CSS gives it, at a height in pixels: the design's face, then the one
-// that stands in for it where the design's is missing, then the browser's own of its kind.
+// A font of the design as CSS gives it, at a height in pixels: the design's face where a browser
+// can draw it, then the one that stands in for it, then the browser's own of its kind.
 std::string cssFont(const design::Font& font, double pixels);
 
 // How wide text is, in pixels, in the browser's font.
