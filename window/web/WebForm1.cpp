@@ -220,12 +220,7 @@ void WebForm1::setWinsText(const std::string& winsText) {
 void WebForm1::hideLetter(int letterIndex) {
     shown_.reset(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, false);
-    if (!facesStale_) {
-        // The background painted over its face: the picture changes there alone.
-        SvgDrawing cover;
-        cover.fill(keyBox(letterIndex), design::kBackground);
-        draw("Keys", cover, true);
-    }
+    facesChanged();
 }
 
 void WebForm1::showLetter(int letterIndex) {
