@@ -52,6 +52,15 @@ window_named() {
     fail "no window named '$1'"
 }
 
+# Waits up to five seconds for the window $1 to be the active one again, as after a dialog.
+window_active() {
+    for _ in $(seq 500); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return
+        sleep 0.01
+    done
+    fail "window $1 is not active again"
+}
+
 # Waits up to ten seconds for every shown window named $1 to go.
 window_gone() {
     for _ in $(seq 1000); do

@@ -165,7 +165,11 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             command(LOWORD(wParam));
             return 0;
         case WM_DRAWITEM:
-            drawLetter(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            // A button draws its focus mark at once, not in a repaint that the window's redrawing
+            // being off holds back: until the new round is shown, it would mark the old board.
+            if (!reloadPending_) {
+                drawLetter(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            }
             return TRUE;
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
@@ -199,6 +203,7 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kReloadShown:
             // The new round stands: shown whole in one repaint, the old board never torn down
             // in view.
+            reloadPending_ = false;
             SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
             RedrawWindow(window_, nullptr, nullptr,
                          RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -240,6 +245,7 @@ void Win32Form1::rebuild() {
     // Nothing is painted until the new round stands: the load that follows is over by the time
     // the message posted here comes.
     SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    reloadPending_ = true;
     PostMessageW(window_, kReloadShown, 0, 0);
     for (HWND& letter : Letter) {
         if (letter != nullptr) {

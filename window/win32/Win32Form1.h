@@ -67,5 +67,7 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // The letter that had the focus when the window was last active; -1 for none.
     int focusedLetter_ = -1;
+    // From a reload until the new round is shown whole: nothing of it is painted before.
+    bool reloadPending_ = false;
     HBRUSH label1Background_;
 };

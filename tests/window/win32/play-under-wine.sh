@@ -28,6 +28,7 @@ open_dialog() {
         xdotool windowfocus --sync "$dialog" key Escape
     fi
     window_gone "Open"
+    window_active "$form"
 }
 
 printf 'Test\r\nOTTER\r\n' >"$drive_c/scaffle.scf"
