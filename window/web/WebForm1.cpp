@@ -128,8 +128,8 @@ void WebForm1::redraw() {
     drawStaleFaces();
 }
 
-PixelRect WebForm1::keyBox(int letterIndex) const {
-    return drawing::letterBox(deviceScale(), letterIndex, keyboardBuilt_);
+PixelRect WebForm1::keyBox(const Scale& scale, int letterIndex) const {
+    return drawing::letterBox(scale, letterIndex, keyboardBuilt_);
 }
 
 void WebForm1::placeLetter(int letterIndex) const {
@@ -151,7 +151,7 @@ void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
         return;
     }
     const Scale scale = deviceScale();
-    const PixelRect box = keyBox(letterIndex);
+    const PixelRect box = keyBox(scale, letterIndex);
     KeyLetter letter(letterIndex, box, scale.factor());
     drawing::drawKeyLetter(letter, scale, box, static_cast<char>('A' + letterIndex),
                            {pressed, focused});
@@ -174,7 +174,7 @@ void WebForm1::drawStaleFaces() {
     SvgDrawing faces;
     for (int index = 0; index < kLetterCount; ++index) {
         if (shown_.test(static_cast<std::size_t>(index))) {
-            drawing::drawKeyFace(faces, scale, keyBox(index),
+            drawing::drawKeyFace(faces, scale, keyBox(scale, index),
                                  {index == pressed_, index == focused_});
         }
     }

@@ -41,7 +41,7 @@ private:
     void placeLetter(int letterIndex) const;
     void drawGallows();
     void facesChanged();
-    PixelRect keyBox(int letterIndex) const;
+    PixelRect keyBox(const Scale& scale, int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
     Scale deviceScale() const;
 

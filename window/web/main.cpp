@@ -18,6 +18,14 @@ struct Run {
 };
 std::unique_ptr<Run> run;
 
+// What the page asks of the run once there is one, ended or not.
+template <typename Work>
+void onceStarted(Work work) {
+    if (run != nullptr) {
+        work();
+    }
+}
+
 // An event of the page, unless the game has ended.
 template <typename Event>
 void event(Event handle) {
@@ -50,33 +58,23 @@ EMSCRIPTEN_KEEPALIVE void scaffleCommand(int index) {
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleDrawKey(int letterIndex, bool pressed, bool focused) {
-    if (run != nullptr) {
-        run->window.drawKey(letterIndex, pressed, focused);
-    }
+    onceStarted([=] { run->window.drawKey(letterIndex, pressed, focused); });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleDrawFaces() {
-    if (run != nullptr) {
-        run->window.drawStaleFaces();
-    }
+    onceStarted([] { run->window.drawStaleFaces(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleRedraw() {
-    if (run != nullptr) {
-        run->window.redraw();
-    }
+    onceStarted([] { run->window.redraw(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleBoxClosed() {
-    if (run != nullptr) {
-        run->host.boxClosed();
-    }
+    onceStarted([] { run->host.boxClosed(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleRunTasks() {
-    if (run != nullptr) {
-        run->host.runTasks();
-    }
+    onceStarted([] { run->host.runTasks(); });
 }
 
 // The bytes of the file the player chose, read in the page: they go nowhere else.
