@@ -14,7 +14,6 @@ struct Rgb {
     int red;
     int green;
     int blue;
-    bool operator==(const Rgb&) const = default;
 };
 
 struct Point {

@@ -37,6 +37,10 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
+bool same(const std::optional<design::Rgb>& a, design::Rgb b) {
+    return a && a->red == b.red && a->green == b.green && a->blue == b.blue;
+}
+
 bool overlap(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
@@ -45,7 +49,7 @@ bool overlap(const PixelRect& a, const PixelRect& b) {
 
 SvgDrawing::Element* SvgDrawing::pathToJoin(const PixelRect& rect, design::Rgb colour) {
     for (auto element = elements_.rbegin(); element != elements_.rend(); ++element) {
-        if (element->colour == colour) {
+        if (same(element->colour, colour)) {
             return &*element;
         }
         const bool covers =
