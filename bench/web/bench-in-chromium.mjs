@@ -29,14 +29,25 @@ async function firstPaint(page, url) {
   return page.evaluate(() => window.painted);
 }
 
-// Milliseconds from a click on a letter to the next frame painted.
-async function clickToPaint(page, index) {
+// Milliseconds from a click on a letter to the next frame painted. A player's click comes at any
+// moment of a frame: this one comes DELAY milliseconds into one, after the page has painted a
+// few frames since it came to the front. A guessed key takes no click: timing one would time
+// nothing.
+async function clickToPaint(page, index, delay) {
   await page.bringToFront();
-  return page.evaluate((index) => new Promise((done) => {
-    const start = performance.now();
-    document.getElementById("Letter" + index).click();
-    requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
-  }), index);
+  const time = await page.evaluate((index, delay) => new Promise((done) => {
+    const frames = (count, then) =>
+      requestAnimationFrame(() => (count > 1 ? frames(count - 1, then) : then()));
+    frames(3, () => setTimeout(() => {
+      const letter = document.getElementById("Letter" + index);
+      if (letter.disabled) return done(null);
+      const start = performance.now();
+      letter.click();
+      requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
+    }, delay));
+  }), index, delay);
+  if (time === null) throw new Error(`letter ${index} had been guessed already`);
+  return time;
 }
 
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -69,12 +80,14 @@ console.log(`first paint: the page ${median(times.game).toFixed(1)} ms, the bare
 
 const clicks = [];
 const clickTimes = { game: [], bare: [] };
-for (let round = 0; round < 10; ++round) {
+for (let round = 0; round < 30; ++round) {
   await firstPaint(gamePage, game);
-  // Eight letters of a round, short of its end whichever word was picked.
+  // Eight letters of a round, short of its end whichever word was picked; both pages take each
+  // at the same moment of a frame.
   for (const index of [4, 0, 19, 14, 8, 13, 18, 17]) {
+    const delay = Math.random() * 16;
     const { game: gameTime, bare: bareTime } =
-      await pair((which) => clickToPaint(which === "game" ? gamePage : barePage, index));
+      await pair((which) => clickToPaint(which === "game" ? gamePage : barePage, index, delay));
     clickTimes.game.push(gameTime);
     clickTimes.bare.push(bareTime);
     clicks.push(gameTime / bareTime);

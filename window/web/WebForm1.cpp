@@ -220,7 +220,14 @@ void WebForm1::setWinsText(const std::string& winsText) {
 void WebForm1::hideLetter(int letterIndex) {
     shown_.reset(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, false);
-    facesChanged();
+    // Its face goes under the client's background, which is all a key covers; drawing every
+    // other face again would repaint the whole keyboard for one key.
+    if (!facesStale_) {
+        const Scale scale = deviceScale();
+        SvgDrawing background;
+        background.fill(keyBox(scale, letterIndex), design::kBackground);
+        draw("Keys", background, true);
+    }
 }
 
 void WebForm1::showLetter(int letterIndex) {

@@ -176,7 +176,8 @@ async function play(browser, url) {
 }
 
 // The pixels the game draws at a ratio of device pixels to CSS pixels: the gallows' post after a
-// miss, 5 pixels wide at 1x and 10 at 2x, and a key's raised edges; the guess told politely.
+// miss, 5 pixels wide at 1x and 10 at 2x, a key's raised edges, and the guessed key gone to the
+// last pixel; the guess told politely.
 async function looks(browser, url, ratio) {
   const page = await browser.newPage();
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
@@ -184,26 +185,31 @@ async function looks(browser, url, ratio) {
   await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
   await open(page, otter);
   await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
-  await click(page, "Z");
+  // Pressed as a screen reader presses a button, which leaves the focus where it was.
+  await page.$eval("#Letter25", (key) => key.click());
   assert.equal(await label(page, "news"), "1 of 9 pieces shown");
   assert.equal(await shown(page, "#Letter25"), false);
   // The board as the screen shows it, read back through the browser's own image decoder.
   const board = await page.$("#Board");
   const shot = await board.screenshot({ encoding: "base64" });
-  const key = await page.$eval("#Letter16", (key) => [key.offsetLeft, key.offsetTop, key.offsetWidth,
-                                                        key.offsetHeight]);
-  const [left, top, right, bottom] = [key[0] * ratio, key[1] * ratio, (key[0] + key[2]) * ratio - 1,
-                                      (key[1] + key[3]) * ratio - 1];
+  const corners = (id) => page.$eval(id, (key) => [key.offsetLeft, key.offsetTop, key.offsetWidth,
+                                                     key.offsetHeight])
+    .then((key) => [key[0] * ratio, key[1] * ratio, (key[0] + key[2]) * ratio - 1,
+                    (key[1] + key[3]) * ratio - 1]);
+  const [left, top, right, bottom] = await corners("#Letter16");
+  const gone = await corners("#Letter25");
   const post = [];
   for (let x = 100 * ratio; x <= 107 * ratio; ++x) post.push([x, 72 * ratio]);
-  const points = [...post, [left, top], [left + ratio, top + ratio], [left + 2 * ratio, top + 2 * ratio],
+  const points = [...post, [gone[0] + 2 * ratio, gone[1] + 2 * ratio], [gone[2], gone[3]],
+                  [left, top], [left + ratio, top + ratio], [left + 2 * ratio, top + 2 * ratio],
                   [right, bottom]];
   const pixels = await page.evaluate(async (shot, points) => {
     const image = await createImageBitmap(new Blob([Uint8Array.fromBase64(shot)], { type: "image/png" }));
     const canvas = new OffscreenCanvas(image.width, image.height).getContext("2d");
     canvas.drawImage(image, 0, 0);
     const at = ([x, y]) => [...canvas.getImageData(x, y, 1, 1).data.slice(0, 3)].join(",");
-    return { width: image.width, post: points.slice(0, -4).map(at), key: points.slice(-4).map(at) };
+    return { width: image.width, post: points.slice(0, -6).map(at), gone: points.slice(-6, -4).map(at),
+             key: points.slice(-4).map(at) };
   }, shot, points);
   const orange = "255,128,0", white = "255,255,255";
   const first = ratio === 1 ? 101 : 203, last = ratio === 1 ? 105 : 212;
@@ -212,6 +218,7 @@ async function looks(browser, url, ratio) {
     const x = 100 * ratio + i;
     assert.equal(colour, x >= first && x <= last ? orange : white, `post at x = ${x}, ${ratio}x`);
   });
+  assert.deepEqual(pixels.gone, [white, white], `the guessed key, ${ratio}x`);
   assert.deepEqual(pixels.key, [white, "255,255,191", "255,255,0", "0,0,0"]);
   await page.close();
 }
