@@ -69,7 +69,7 @@ async function pair(measure) {
 
 const starts = [];
 const times = { game: [], bare: [] };
-for (let i = 0; i < 41; ++i) {
+for (let i = 0; i < 101; ++i) {
   const { game: gameTime, bare: bareTime } =
     await pair((which) => which === "game" ? firstPaint(gamePage, game) : firstPaint(barePage, bare));
   times.game.push(gameTime);
