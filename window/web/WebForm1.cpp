@@ -35,6 +35,9 @@ EM_JS(void, jsStyleLetter, (int index, double left, double top, const char* font
     Scaffle.styleLetter(index, left, top, UTF8ToString(font), red, green, blue);
 });
 EM_JS(void, jsDrawFacesSoon, (), { queueMicrotask(() => Module._scaffleDrawFaces()); });
+EM_JS(void, jsDrawFace, (int index, const char* markup), {
+    Scaffle.drawFace(index, UTF8ToString(markup));
+});
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsRemoveLetters, (), { Scaffle.removeLetters(); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
@@ -122,9 +125,10 @@ void WebForm1::redraw() {
     drawGallows();
     for (int index = 0; index < kLetterCount; ++index) {
         if (shown_.test(static_cast<std::size_t>(index))) {
-            drawKey(index, index == pressed_, index == focused_);
+            drawLetter(index);
         }
     }
+    facesChanged();
     drawStaleFaces();
 }
 
@@ -147,15 +151,38 @@ void WebForm1::drawKey(int letterIndex, bool pressed, bool focused) {
     };
     track(pressed, pressed_);
     track(focused, focused_);
-    if (!shown_.test(static_cast<std::size_t>(letterIndex))) {
-        return;
+    if (shown_.test(static_cast<std::size_t>(letterIndex))) {
+        drawLetter(letterIndex);
+        drawFace(letterIndex);
     }
+}
+
+drawing::KeyLook WebForm1::look(int letterIndex) const {
+    return {letterIndex == pressed_, letterIndex == focused_};
+}
+
+void WebForm1::drawLetter(int letterIndex) {
     const Scale scale = deviceScale();
     const PixelRect box = keyBox(scale, letterIndex);
     KeyLetter letter(letterIndex, box, scale.factor());
     drawing::drawKeyLetter(letter, scale, box, static_cast<char>('A' + letterIndex),
-                           {pressed, focused});
-    facesChanged();
+                           look(letterIndex));
+}
+
+void WebForm1::drawFace(int letterIndex) {
+    if (facesStale_) {
+        return;
+    }
+    const Scale scale = deviceScale();
+    const PixelRect box = keyBox(scale, letterIndex);
+    SvgDrawing face;
+    if (shown_.test(static_cast<std::size_t>(letterIndex))) {
+        drawing::drawKeyFace(face, scale, box, look(letterIndex));
+    } else {
+        // All a key covers is the client's background.
+        face.fill(box, design::kBackground);
+    }
+    jsDrawFace(letterIndex, face.markup().c_str());
 }
 
 void WebForm1::facesChanged() {
@@ -174,8 +201,7 @@ void WebForm1::drawStaleFaces() {
     SvgDrawing faces;
     for (int index = 0; index < kLetterCount; ++index) {
         if (shown_.test(static_cast<std::size_t>(index))) {
-            drawing::drawKeyFace(faces, scale, keyBox(scale, index),
-                                 {index == pressed_, index == focused_});
+            drawing::drawKeyFace(faces, scale, keyBox(scale, index), look(index));
         }
     }
     draw("Keys", faces);
@@ -220,20 +246,14 @@ void WebForm1::setWinsText(const std::string& winsText) {
 void WebForm1::hideLetter(int letterIndex) {
     shown_.reset(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, false);
-    // Its face goes under the client's background, which is all a key covers; drawing every
-    // other face again would repaint the whole keyboard for one key.
-    if (!facesStale_) {
-        const Scale scale = deviceScale();
-        SvgDrawing background;
-        background.fill(keyBox(scale, letterIndex), design::kBackground);
-        draw("Keys", background, true);
-    }
+    drawFace(letterIndex);
 }
 
 void WebForm1::showLetter(int letterIndex) {
     shown_.set(static_cast<std::size_t>(letterIndex));
     jsShowLetter(letterIndex, true);
-    drawKey(letterIndex, letterIndex == pressed_, letterIndex == focused_);
+    drawLetter(letterIndex);
+    drawFace(letterIndex);
 }
 
 void WebForm1::showPiece(int piece) {

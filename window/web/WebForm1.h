@@ -19,8 +19,8 @@ public:
     Form1& form() { return form_; }
     // A key shown looks pressed or not, focused or not.
     void drawKey(int letterIndex, bool pressed, bool focused);
-    // Draws the faces of the keys shown, all at once, if any has changed: at the end of the event
-    // that changed them.
+    // Draws the whole keyboard's faces at once, if it has changed: at the end of the event that
+    // changed it.
     void drawStaleFaces();
     // Draws the board again, for a new number of device pixels to a CSS pixel.
     void redraw();
@@ -40,6 +40,11 @@ public:
 private:
     void placeLetter(int letterIndex) const;
     void drawGallows();
+    drawing::KeyLook look(int letterIndex) const;
+    void drawLetter(int letterIndex);
+    // One key's face, when it alone has changed: drawn over the keyboard's, in place of the last
+    // one drawn so, unless the whole keyboard is to be drawn anyway.
+    void drawFace(int letterIndex);
     void facesChanged();
     PixelRect keyBox(const Scale& scale, int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
