@@ -29,19 +29,22 @@ async function firstPaint(page, url) {
   return page.evaluate(() => window.painted);
 }
 
-// Milliseconds from a click on a letter to the next frame painted. A player's click comes at any
-// moment of a frame: this one comes DELAY milliseconds into one, after the page has painted a
-// few frames since it came to the front. A guessed key takes no click: timing one would time
-// nothing.
+// Milliseconds from a click on a letter to the next frame painted. The letter is pressed and,
+// some frames later, released: a player's release comes at any moment of a frame, and this one
+// comes DELAY milliseconds into one. A guessed key takes no click: timing one would time nothing.
 async function clickToPaint(page, index, delay) {
   await page.bringToFront();
   const time = await page.evaluate((index, delay) => new Promise((done) => {
     const frames = (count, then) =>
       requestAnimationFrame(() => (count > 1 ? frames(count - 1, then) : then()));
+    const letter = document.getElementById("Letter" + index);
+    if (letter.disabled) return done(null);
+    const pointer = (type) =>
+      letter.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true }));
+    pointer("pointerdown");
     frames(3, () => setTimeout(() => {
-      const letter = document.getElementById("Letter" + index);
-      if (letter.disabled) return done(null);
       const start = performance.now();
+      pointer("pointerup");
       letter.click();
       requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
     }, delay));
