@@ -189,6 +189,9 @@ async function looks(browser, url, ratio) {
   await page.$eval("#Letter25", (key) => key.click());
   assert.equal(await label(page, "news"), "1 of 9 pieces shown");
   assert.equal(await shown(page, "#Letter25"), false);
+  // Q pressed and let go without a click: its face, drawn alone, raised again.
+  await page.$eval("#Letter16", (key) => ["pointerdown", "pointerup"].forEach((type) =>
+    key.dispatchEvent(new PointerEvent(type, { bubbles: true }))));
   // The board as the screen shows it, read back through the browser's own image decoder.
   const board = await page.$("#Board");
   const shot = await board.screenshot({ encoding: "base64" });
