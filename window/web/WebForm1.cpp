@@ -128,8 +128,7 @@ void WebForm1::redraw() {
             drawLetter(index);
         }
     }
-    facesChanged();
-    drawStaleFaces();
+    drawFaces();
 }
 
 PixelRect WebForm1::keyBox(const Scale& scale, int letterIndex) const {
@@ -193,9 +192,12 @@ void WebForm1::facesChanged() {
 }
 
 void WebForm1::drawStaleFaces() {
-    if (!facesStale_) {
-        return;
+    if (facesStale_) {
+        drawFaces();
     }
+}
+
+void WebForm1::drawFaces() {
     facesStale_ = false;
     const Scale scale = deviceScale();
     SvgDrawing faces;

@@ -46,6 +46,8 @@ private:
     // one drawn so, unless the whole keyboard is to be drawn anyway.
     void drawFace(int letterIndex);
     void facesChanged();
+    // The whole keyboard's faces, drawn anew.
+    void drawFaces();
     PixelRect keyBox(const Scale& scale, int letterIndex) const;
     // Device pixels to a CSS pixel: the screen's ratio times the page's zoom of the window.
     Scale deviceScale() const;
