@@ -1,10 +1,16 @@
 #include "Random.h"
 
-#include <chrono>
+#include <sys/time.h>
+
+#include <cstdint>
 
 void ClockRandom::seedFromClock() {
-    engine_.seed(static_cast<std::mt19937_64::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    // The C library's clock, which cannot fail here: std::chrono's could in principle, and its
+    // failure would bring all of the C++ library's error texts into the page's WebAssembly.
+    timeval now{};
+    gettimeofday(&now, nullptr);
+    engine_.seed(static_cast<std::uint64_t>(now.tv_sec) * 1'000'000 +
+                 static_cast<std::uint64_t>(now.tv_usec));
 }
 
 double ClockRandom::next() {

@@ -14,3 +14,7 @@ inline constexpr std::size_t kLargestWordFile = std::size_t{256} * 1024 * 1024;
 // still in cache. Throws InputError.
 std::string readWordFileBytes(const std::string& path,
                               const std::function<void(std::string_view)>& arrived = {});
+
+// The path as a player should see it in a refusal: a relative one with the folder it was looked
+// for in. Paths are UTF-8.
+std::string shownWordFilePath(const std::string& path);

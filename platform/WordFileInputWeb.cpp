@@ -7,3 +7,8 @@ std::string readWordFileBytes(const std::string& /*path*/,
                               const std::function<void(std::string_view)>& /*arrived*/) {
     throw InputError(InputRefusal::DoesNotExist);
 }
+
+// Nor has it folders: a name is shown as the player chose it.
+std::string shownWordFilePath(const std::string& path) {
+    return path;
+}

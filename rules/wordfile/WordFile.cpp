@@ -1,30 +1,9 @@
 #include "WordFile.h"
 
-#include <filesystem>
-
 #include "FormatError.h"
 #include "InputError.h"
 #include "WordFileError.h"
 #include "WordFileInput.h"
-
-namespace {
-
-// The player should see which folder a relative path was looked for in. Paths are UTF-8.
-std::string shownPath(const std::string& path) {
-    if (path.empty()) {
-        return path;
-    }
-    std::error_code failed;
-    const std::filesystem::path absolute =
-        std::filesystem::absolute(std::u8string(path.begin(), path.end()), failed);
-    if (failed) {
-        return path;
-    }
-    const std::u8string shown = absolute.u8string();
-    return {shown.begin(), shown.end()};
-}
-
-}  // namespace
 
 WordFile WordFile::atPath(std::string path) {
     WordFile file;
@@ -40,7 +19,7 @@ WordFile WordFile::ofBytes(std::string name, std::string bytes) {
 }
 
 WordList WordFile::read() const {
-    const std::string shown = bytes_ ? name_ : shownPath(name_);
+    const std::string shown = bytes_ ? name_ : shownWordFilePath(name_);
     try {
         if (bytes_) {
             return WordList::fromBytes(*bytes_);
