@@ -8,6 +8,7 @@
 #include "Drawing.h"
 #include "LiveRegion.h"
 #include "Menu.h"
+#include "PaintedWhole.h"
 #include "WideText.h"
 #include "Win32Canvas.h"
 #include "WordShown.h"
@@ -181,6 +182,9 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(window_, &paint);
             return 0;
         }
+        case WM_PRINTCLIENT:
+            paintGallows(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_DPICHANGED: {
             fitTo(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -201,12 +205,13 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             restoreFocus();
             return 0;
         case kReloadShown:
-            // The new round stands: shown whole in one repaint, the old board never torn down
-            // in view.
+            // The new round stands: shown whole, the old board never torn down in view.
             reloadPending_ = false;
             SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+            paintWhole(window_);
+            // The caption may name a new category.
             RedrawWindow(window_, nullptr, nullptr,
-                         RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                         RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);
