@@ -8,7 +8,7 @@
 #include "Drawing.h"
 #include "LiveRegion.h"
 #include "Menu.h"
-#include "PaintedWhole.h"
+#include "PaintWhole.h"
 #include "WideText.h"
 #include "Win32Canvas.h"
 #include "WordShown.h"

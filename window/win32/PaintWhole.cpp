@@ -1,4 +1,4 @@
-#include "PaintedWhole.h"
+#include "PaintWhole.h"
 
 namespace {
 
