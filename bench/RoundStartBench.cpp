@@ -11,7 +11,7 @@
 #include <random>
 
 #include "ChosenRandom.h"
-#include "RecordingWindow.h"
+#include "RecordingDisplay.h"
 #include "Startoff.h"
 #include "Summary.h"
 
@@ -60,7 +60,7 @@ std::string wordFile(const benchmark::State& state) {
 void RoundStartAgainstBareRead(benchmark::State& state) {
     const std::string path = wordFile(state);
     ChosenRandom random(0.5);
-    RecordingWindow window;
+    RecordingDisplay window;
     interleave(
         state,
         [&] {
@@ -96,7 +96,7 @@ long peakOfOneRound(const std::string& path) {
     const pid_t child = ::fork();
     if (child == 0) {
         ChosenRandom random(0.5);
-        RecordingWindow window;
+        RecordingDisplay window;
         GameState game;
         startoff(game, window, random, WordFile::atPath(path));
         ::_exit(0);

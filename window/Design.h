@@ -28,10 +28,23 @@ struct Rect {
     int height;
 };
 
+// A face that stands in for a designed one, at this share of its own width: a narrow face
+// stood in for by a narrowed one where the system can narrow it.
+struct Face {
+    const char* family;
+    int widthPercent;
+};
+
 struct Font {
     const char* family;
-    // Metric-compatible stand-in where the designed family is missing.
-    const char* substitute;
+    // The designed face came with old Windows as a bitmap face, which scales in coarse steps
+    // and looks jagged at a high scale: only a face in outlines is drawn.
+    bool bitmap;
+    // Where the designed face is missing, in this order: the one every Windows 10 and 11 has
+    // in outlines, then the metric-compatible one Linux has.
+    std::array<Face, 2> standIns;
+    // The kind of face a browser falls back on where it has none of them.
+    const char* generic;
     double points;
     bool bold;
 };
@@ -55,7 +68,9 @@ inline constexpr Rgb kBackground = kWhite;
 // Letter: the designed button 0; the others are copies of it made at load.
 inline constexpr Rect kLetter0{2040, 0, 375, 375};
 inline constexpr Rgb kLetterFace = kYellow;
-inline constexpr Font kLetterFont{"MS Serif", "Liberation Serif", 13.5, false};
+inline constexpr Font kLetterFont{
+    "MS Serif", true, {{{"Times New Roman", 100}, {"Liberation Serif", 100}}},
+    "serif",    13.5, false};
 
 struct KeyboardRow {
     int firstIndex;
@@ -86,12 +101,16 @@ inline constexpr std::array<Point, kLetterCount> kLetterPlaces = [] {
 // Label1: the masked word.
 inline constexpr Rect kLabel1{120, 2760, 4455, 495};
 inline constexpr Rgb kLabel1Background = kPink;
-inline constexpr Font kLabel1Font{"Arial Narrow", "Liberation Sans Narrow", 15.75, true};
+inline constexpr Font kLabel1Font{
+    "Arial Narrow", false, {{{"Arial", 82}, {"Liberation Sans Narrow", 100}}},
+    "sans-serif",   15.75, true};
 inline constexpr const char* kLabel1Text = "H I P P O P O T A M O U S";
 
 // WinTotal: the wins tally, on the window's own white.
 inline constexpr Rect kWinTotal{2280, 2160, 2055, 375};
-inline constexpr Font kWinTotalFont{"MS Sans Serif", "Liberation Sans", 13.5, false};
+inline constexpr Font kWinTotalFont{
+    "MS Sans Serif", true, {{{"Microsoft Sans Serif", 100}, {"Liberation Sans", 100}}},
+    "sans-serif",    13.5, false};
 inline constexpr const char* kWinTotalText = "Wins: 0";
 
 struct Piece {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
+#include <tuple>
 
 namespace drawing {
 
@@ -122,16 +124,12 @@ void drawEdge(Canvas& canvas, const PixelRect& box, int edge, design::Rgb topLef
     canvas.fill({box.right() - edge, box.top, edge, box.height}, bottomRight);
 }
 
-}  // namespace
-
-PiecesShown designPieces() {
-    PiecesShown shown;
-    for (std::size_t piece = kMissesPerRound; piece < shown.size(); ++piece) {
-        shown.set(piece);
-    }
-    return shown;
+bool meets(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+// The shown pieces in their order, each with its colour and its pen at the scale, round at
+// both ends, filled a row of pixels at a time: a pixel is the piece's when its centre is.
 void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
     for (std::size_t i = 0; i < design::kHang.size(); ++i) {
         if (shown.test(i)) {
@@ -143,6 +141,61 @@ void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
                           piece.colour);
         }
     }
+}
+
+struct KeyLook {
+    bool pressed;
+    bool focused;
+};
+
+// A letter key filling box: the yellow face, raised edges lit from the top left that swap while
+// the key is pressed, a black focus mark inside the edges while it has the focus, and the
+// letter in black, sunk by an edge while pressed.
+void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look) {
+    const int edge = scale.edge();
+    canvas.fill(box, design::kLetterFace);
+    const PixelRect inner = inset(box, edge);
+    if (look.pressed) {
+        drawEdge(canvas, box, edge, kShade, kLit);
+        drawEdge(canvas, inner, edge, kShadeInner, kLitInner);
+    } else {
+        drawEdge(canvas, box, edge, kLit, kShade);
+        drawEdge(canvas, inner, edge, kLitInner, kShadeInner);
+    }
+    if (look.focused) {
+        drawEdge(canvas, inset(box, 3 * edge), edge, kInk, kInk);
+    }
+    const int sink = look.pressed ? edge : 0;
+    canvas.text({box.left + sink, box.top + sink, box.width, box.height},
+                std::string_view(&letter, 1), design::kLetterFont,
+                scale.fontPixels(design::kLetterFont.points), kInk);
+}
+
+}  // namespace
+
+PiecesShown designPieces() {
+    PiecesShown shown;
+    for (std::size_t piece = kMissesPerRound; piece < shown.size(); ++piece) {
+        shown.set(piece);
+    }
+    return shown;
+}
+
+PixelRect clientBox(const Scale& scale) {
+    return scale.rect({0, 0, design::kClientWidth, design::kClientHeight});
+}
+
+PixelRect letterBox(const Scale& scale, int letterIndex) {
+    const design::Point place = design::kLetterPlaces[static_cast<std::size_t>(letterIndex)];
+    return scale.rect({place.x, place.y, design::kLetter0.width, design::kLetter0.height});
+}
+
+PixelRect label1Box(const Scale& scale) {
+    return scale.rect(design::kLabel1);
+}
+
+PixelRect winTotalBox(const Scale& scale) {
+    return scale.rect(design::kWinTotal);
 }
 
 PixelRect gallowsBounds(const Scale& scale) {
@@ -161,65 +214,71 @@ PixelRect gallowsBounds(const Scale& scale) {
     return {from(left), from(top), to(right) - from(left), to(bottom) - from(top)};
 }
 
-void drawKey(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter, KeyLook look) {
-    drawKeyFace(canvas, scale, box, look);
-    drawKeyLetter(canvas, scale, box, letter, look);
-}
-
-void drawKeyFace(Canvas& canvas, const Scale& scale, const PixelRect& box, KeyLook look) {
-    const int edge = scale.edge();
-    canvas.fill(box, design::kLetterFace);
-    const PixelRect inner = inset(box, edge);
-    if (look.pressed) {
-        drawEdge(canvas, box, edge, kShade, kLit);
-        drawEdge(canvas, inner, edge, kShadeInner, kLitInner);
-    } else {
-        drawEdge(canvas, box, edge, kLit, kShade);
-        drawEdge(canvas, inner, edge, kLitInner, kShadeInner);
+void drawBoard(Canvas& canvas, const Scale& scale, const WindowState& window,
+               const PixelRect& dirty) {
+    canvas.fill(dirty, design::kBackground);
+    if (meets(gallowsBounds(scale), dirty)) {
+        drawGallows(canvas, scale, window.pieces);
     }
-    if (look.focused) {
-        drawEdge(canvas, inset(box, 3 * edge), edge, kInk, kInk);
+    for (int index = 0; index < kLetterCount; ++index) {
+        const PixelRect box = letterBox(scale, index);
+        if (window.lettersShown.test(static_cast<std::size_t>(index)) && meets(box, dirty)) {
+            drawKey(canvas, scale, box, static_cast<char>('A' + index),
+                    {index == window.pressed, index == window.focusShown()});
+        }
+    }
+    const PixelRect label1 = label1Box(scale);
+    if (meets(label1, dirty)) {
+        canvas.fill(label1, design::kLabel1Background);
+        canvas.text(label1, window.maskedWord, design::kLabel1Font,
+                    static_cast<int>(window.maskedWordPixels * scale.factor() + 0.5), kInk);
+    }
+    const PixelRect winTotal = winTotalBox(scale);
+    if (meets(winTotal, dirty)) {
+        canvas.text(winTotal, window.winsText, design::kWinTotalFont,
+                    scale.fontPixels(design::kWinTotalFont.points), kInk);
     }
 }
 
-void drawKeyLetter(Canvas& canvas, const Scale& scale, const PixelRect& box, char letter,
-                   KeyLook look) {
-    const int sink = look.pressed ? scale.edge() : 0;
-    canvas.text({box.left + sink, box.top + sink, box.width, box.height},
-                std::string_view(&letter, 1), design::kLetterFont,
-                scale.fontPixels(design::kLetterFont.points), kInk);
+std::vector<PixelRect> changedBoxes(const Scale& scale, const WindowState& shown,
+                                    const WindowState& now) {
+    std::vector<PixelRect> boxes;
+    if (shown.pieces != now.pieces) {
+        boxes.push_back(gallowsBounds(scale));
+    }
+    const auto look = [](const WindowState& window, int index) {
+        return std::tuple(window.lettersShown.test(static_cast<std::size_t>(index)),
+                          index == window.pressed, index == window.focusShown());
+    };
+    for (int index = 0; index < kLetterCount; ++index) {
+        if (look(shown, index) != look(now, index)) {
+            boxes.push_back(letterBox(scale, index));
+        }
+    }
+    if (shown.maskedWord != now.maskedWord || shown.maskedWordPixels != now.maskedWordPixels) {
+        boxes.push_back(label1Box(scale));
+    }
+    if (shown.winsText != now.winsText) {
+        boxes.push_back(winTotalBox(scale));
+    }
+    return boxes;
 }
 
-PixelRect letterBox(const Scale& scale, int letterIndex, bool keyboardBuilt) {
-    const design::Point place = keyboardBuilt
-                                    ? design::kLetterPlaces[static_cast<std::size_t>(letterIndex)]
-                                    : design::Point{design::kLetter0.left, design::kLetter0.top};
-    return scale.rect({place.x, place.y, design::kLetter0.width, design::kLetter0.height});
-}
-
-LabelLook label1Look(const Scale& scale) {
-    return {scale.rect(design::kLabel1), design::kLabel1Background, kInk, design::kLabel1Font,
-            scale.fontPixels(design::kLabel1Font.points)};
-}
-
-int label1FontPixels(const Scale& scale, const std::function<int(int fontPixels)>& widthAt) {
-    const LabelLook look = label1Look(scale);
-    const int smallest = (look.fontPixels + 1) / 2;
-    const int width = widthAt(look.fontPixels);
-    if (width <= look.box.width) {
-        return look.fontPixels;
+int label1FontPixels(const std::function<int(int pixels)>& widthAt) {
+    const Scale design(1);
+    const PixelRect box = label1Box(design);
+    const int designed = design.fontPixels(design::kLabel1Font.points);
+    const int smallest = (designed + 1) / 2;
+    const int width = widthAt(designed);
+    if (width <= box.width) {
+        return designed;
     }
     // Widths grow about as the size does: start there, and step down while it does not fit.
-    int pixels = std::max(smallest, look.fontPixels * look.box.width / width);
-    while (pixels > smallest && widthAt(pixels) > look.box.width) {
+    int pixels = std::max(smallest, designed * box.width / width);
+    while (pixels > smallest && widthAt(pixels) > box.width) {
         --pixels;
     }
     return pixels;
-}
-
-LabelLook winTotalLook(const Scale& scale) {
-    return {scale.rect(design::kWinTotal), design::kBackground, kInk, design::kWinTotalFont,
-            scale.fontPixels(design::kWinTotalFont.points)};
 }
 
 }  // namespace drawing

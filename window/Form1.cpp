@@ -1,9 +1,10 @@
 #include "Form1.h"
 
 #include "BuiltInWords.h"
-#include "Guarded.h"
+#include "Drawing.h"
 #include "Guess.h"
 #include "RoundTexts.h"
+#include "RuntimeError.h"
 #include "Startoff.h"
 #include "WordFileError.h"
 #include "WordShown.h"
@@ -21,129 +22,262 @@ constexpr const char* kBuiltInInstead = "The built-in animals are played instead
 
 }  // namespace
 
-Form1::Form1(Controls& controls, Host& host, Random& random)
-    : controls_(controls), host_(host), random_(random) {}
+std::span<const FileType> wordFileFilter() {
+    return kWordFileFilter;
+}
 
-// A round that is won or lost takes nothing more until the reload.
+// What the rules change on the screen, written into the window's state.
+class Form1::Display final : public GameDisplay {
+public:
+    Display(WindowState& window, const TextWidth& textWidth)
+        : window_(window), textWidth_(textWidth) {}
+
+    void setCaption(const std::string& caption) override { window_.caption = caption; }
+    void setMaskedWord(std::string_view slots) override {
+        window_.maskedWord = label1Text(slots);
+        window_.maskedWordSpoken = maskedWordNews(slots);
+        window_.maskedWordPixels = drawing::label1FontPixels([&](int pixels) {
+            return textWidth_(window_.maskedWord, design::kLabel1Font, pixels);
+        });
+    }
+    void setWinsText(const std::string& winsText) override { window_.winsText = winsText; }
+    void hideLetter(int letterIndex) override {
+        window_.lettersShown.reset(static_cast<std::size_t>(letterIndex));
+    }
+    void showPiece(int piece) override { window_.pieces.set(static_cast<std::size_t>(piece - 1)); }
+
+private:
+    WindowState& window_;
+    const TextWidth& textWidth_;
+};
+
+Form1::Form1(Random& random, TextWidth textWidth)
+    : random_(random), textWidth_(std::move(textWidth)) {}
+
+// Every event runs guarded: no exception unwinds through a front end's event loop. While a
+// box or the open dialog is up, or once the game has ended, the window takes nothing.
 void Form1::event(const std::function<void()>& handler) {
-    if (!state_.roundOver) {
-        runGuarded(host_, handler);
+    if (window_.ended || window_.box || window_.choosingFile) {
+        return;
+    }
+    try {
+        handler();
+    } catch (...) {
+        boxes_.clear();
+        window_.choosingFile = false;
+        show({"Scaffle!", describeFailure(std::current_exception()).text()}, Then::EndWithError);
     }
 }
 
 void Form1::Form_Load() {
-    runGuarded(host_, [this] { load(); });
+    event([this] { load(); });
 }
 
+// The window as designed, then the load: the keyboard, the word file, a round.
 void Form1::load() {
+    const WindowState before = window_;
+    window_ = WindowState{};
+    window_.active = before.active;
+    window_.news = before.news;
+    window_.maskedWord = design::kLabel1Text;
+    window_.winsText = design::kWinTotalText;
+    window_.pieces = drawing::designPieces();
+
     random_.seedFromClock();
-    controls_.buildKeyboard();
+    window_.lettersShown.set();
     if (state_.wordFile.name().empty()) {
         state_.wordFile = WordFile::atPath(kDefaultWordFile);
     }
+    Display display(window_, textWidth_);
     std::string refusal;
     try {
-        startoff(state_, controls_, random_, state_.wordFile);
+        startoff(state_, display, random_, state_.wordFile);
     } catch (const WordFileError& error) {
         // A fresh install has no word file yet: nothing to tell.
         const bool freshInstall = error.missing() && error.name() == kDefaultWordFile;
         refusal = freshInstall ? "" : error.what();
-        startRound(state_, controls_, random_, builtInWords());
+        startRound(state_, display, random_, builtInWords());
     }
-    controls_.focusLetter(0);
-    controls_.tell(roundStartNews(state_.slots.size(), state_.winsTally));
-    // Told once the window shows the new round, so that the box comes over it, and only once
-    // while the file stays as it is.
+    window_.focus = 0;
+    tell(roundStartNews(state_.slots.size(), state_.winsTally));
+    // Once only while the file stays as it is.
     if (refusal != reportedAtLoad_ && !refusal.empty()) {
-        host_.afterThisEvent(
-            [this, refusal] { host_.message(refusal + " " + kBuiltInInstead, kProblemTitle); });
+        show({kProblemTitle, refusal + " " + kBuiltInInstead}, Then::Nothing);
     }
     reportedAtLoad_ = refusal;
 }
 
-void Form1::reload() {
-    runGuarded(host_, [this] {
-        controls_.rebuild();
-        load();
-    });
+void Form1::Form_Activate() {
+    window_.active = true;
+    // The letter that had the focus gets it back, or the next one shown.
+    if (window_.focus >= 0 && !window_.lettersShown.test(static_cast<std::size_t>(window_.focus))) {
+        focusAfter(window_.focus);
+    }
+}
+
+void Form1::Form_Deactivate() {
+    window_.active = false;
+    window_.pressed = -1;
 }
 
 void Form1::Letter_Click(int letterIndex) {
     event([&] { guess(letterIndex); });
 }
 
-void Form1::Letter_KeyDown(int letterIndex, LetterMove move) {
-    controls_.focusLetter(letterAfter(move, letterIndex, ~state_.lettersGuessed));
+void Form1::Letter_GotFocus(int letterIndex) {
+    if (window_.lettersShown.test(static_cast<std::size_t>(letterIndex))) {
+        window_.focus = letterIndex;
+    }
+}
+
+void Form1::Letter_MouseDown(int letterIndex) {
+    event([&] { window_.pressed = letterIndex; });
+}
+
+void Form1::Letter_MouseUp(int letterIndex) {
+    if (window_.pressed == letterIndex) {
+        window_.pressed = -1;
+    }
+}
+
+bool Form1::Letter_KeyDown(int letterIndex, LetterMove move, Modifiers modifiers) {
+    // With Ctrl, Alt or a Mac's Cmd the keys are the system's (a browser's Back is Alt+Left);
+    // with Shift alone they mean nothing on a letter, and do nothing.
+    if ((modifiers & ~kShift) != 0 || window_.box || window_.choosingFile) {
+        return false;
+    }
+    if (modifiers == kNoModifier) {
+        window_.focus = letterAfter(move, letterIndex, window_.lettersShown);
+    }
+    return true;
 }
 
 void Form1::guess(int letterIndex) {
     // A screen reader can press a hidden letter: it must not count twice.
-    if (state_.lettersGuessed.test(static_cast<std::size_t>(letterIndex))) {
+    if (state_.roundOver || state_.lettersGuessed.test(static_cast<std::size_t>(letterIndex))) {
         return;
     }
     const int missesBefore = state_.missesLeft;
-    const Outcome outcome = guessLetter(state_, controls_, letterIndex);
-    if (outcome != Outcome::Lost && state_.missesLeft < missesBefore) {
-        controls_.tell(piecesShownText(kMissesPerRound - state_.missesLeft));
-    } else if (outcome != Outcome::Lost) {
-        controls_.tell(maskedWordNews(state_.slots));
+    Display display(window_, textWidth_);
+    const Outcome outcome = guessLetter(state_, display, letterIndex);
+    if (window_.pressed == letterIndex) {
+        window_.pressed = -1;
+    }
+    if (window_.focus == letterIndex) {
+        focusAfter(letterIndex);
     }
     switch (outcome) {
         case Outcome::Continue:
+            tell(state_.missesLeft < missesBefore
+                     ? piecesShownText(kMissesPerRound - state_.missesLeft)
+                     : maskedWordNews(state_.slots));
             break;
         case Outcome::Lost:
-            host_.message("You lost! The word was " + secretWordShown(state_.secretWord) +
-                              ". Try again next time!",
-                          "Try Again!");
-            host_.end(0);
+            show({"Try Again!", "You lost! The word was " + secretWordShown(state_.secretWord) +
+                                    ". Try again next time!"},
+                 Then::End);
             break;
         case Outcome::Won:
-            host_.message("You won! Wow!", "Winner!");
-            countWin(state_);
-            // Not inside this click: the controls it came from go with the reload.
-            host_.afterThisEvent([this] { reload(); });
+            tell(maskedWordNews(state_.slots));
+            show({"Winner!", "You won! Wow!"}, Then::NextRound);
             break;
     }
+}
+
+void Form1::focusAfter(int guessed) {
+    window_.focus = letterAfterGuess(guessed, window_.lettersShown);
 }
 
 void Form1::mnuOH_Click() {
-    event([this] { openWordFile(); });
+    event([this] { window_.choosingFile = true; });
 }
 
-void Form1::openWordFile() {
-    const std::optional<WordFile> file = host_.chooseWordFile(kWordFileFilter);
-    if (!file) {
+void Form1::File_Choose(const WordFile& file) {
+    if (!window_.choosingFile) {
         return;
     }
-    try {
-        startoff(state_, controls_, random_, *file);
-    } catch (const WordFileError& error) {
-        host_.message(error.what(), kProblemTitle);
-        return;
-    }
-    clearBoard();
-    // The new category too: a changed caption may go unspoken.
-    controls_.tell(captionText(state_.category) + ". " +
-                   roundStartNews(state_.slots.size(), state_.winsTally));
+    window_.choosingFile = false;
+    event([&] {
+        // All or nothing: a file that cannot give a round leaves the round as it was.
+        WindowState round = window_;
+        Display display(round, textWidth_);
+        try {
+            startoff(state_, display, random_, file);
+        } catch (const WordFileError& error) {
+            show({kProblemTitle, error.what()}, Then::Nothing);
+            return;
+        }
+        window_ = round;
+        clearBoard();
+        // The new category too: a changed caption may go unspoken.
+        tell(captionText(state_.category) + ". " +
+             roundStartNews(state_.slots.size(), state_.winsTally));
+    });
+}
+
+void Form1::File_Cancel() {
+    window_.choosingFile = false;
 }
 
 void Form1::clearBoard() {
-    for (int index = 0; index < kLetterCount; ++index) {
-        controls_.showLetter(index);
-    }
-    for (int piece = 1; piece <= kMissesPerRound; ++piece) {
-        controls_.hidePiece(piece);
+    window_.lettersShown.set();
+    window_.pieces = drawing::designPieces();
+    if (window_.focus < 0) {
+        window_.focus = 0;
     }
 }
 
 void Form1::mnuAbout_Click() {
     event([this] {
-        host_.message(
-            "Scaffle! was written by the Scaffle developers for everyone who likes a word game.",
-            "About Scaffle!");
+        show({"About Scaffle!",
+              "Scaffle! was written by the Scaffle developers for everyone who likes a word game."},
+             Then::Nothing);
     });
 }
 
 void Form1::mnuExit_Click() {
-    event([this] { host_.end(0); });
+    event([this] { end(0); });
+}
+
+void Form1::show(Box box, Then then) {
+    boxes_.push_back({std::move(box), then});
+    window_.box = boxes_.front().box;
+}
+
+void Form1::Box_Close() {
+    if (boxes_.empty()) {
+        return;
+    }
+    const Then then = boxes_.front().then;
+    boxes_.pop_front();
+    window_.box.reset();
+    switch (then) {
+        case Then::Nothing:
+            break;
+        case Then::NextRound:
+            countWin(state_);
+            // The reload: the window as designed, and a new round in it.
+            event([this] { load(); });
+            break;
+        case Then::End:
+            end(0);
+            return;
+        case Then::EndWithError:
+            end(1);
+            return;
+    }
+    if (!boxes_.empty()) {
+        window_.box = boxes_.front().box;
+    }
+}
+
+void Form1::tell(std::string news) {
+    window_.news = {std::move(news), window_.news.number + 1};
+}
+
+void Form1::end(int status) {
+    window_.ended = true;
+    window_.exitStatus = status;
+    window_.box.reset();
+    boxes_.clear();
 }

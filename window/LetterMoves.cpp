@@ -86,3 +86,8 @@ int letterAfter(LetterMove move, int letterIndex, const std::bitset<kLetterCount
     }
     return next >= 0 ? next : letterIndex;
 }
+
+int letterAfterGuess(int letterIndex, const std::bitset<kLetterCount>& shown) {
+    const int next = firstShown(shown, letterIndex + 1, 1, [](int i) { return i < kLetterCount; });
+    return next >= 0 ? next : firstShown(shown, letterIndex - 1, -1, [](int i) { return i >= 0; });
+}

@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "ChosenRandom.h"
-#include "RecordingWindow.h"
+#include "RecordingDisplay.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
 
@@ -29,7 +29,7 @@ protected:
     Outcome guess(char letter) { return guessLetter(state, display, indexOf(letter)); }
 
     GameState state;
-    RecordingWindow display;
+    RecordingDisplay display;
     ChosenRandom random;
 };
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "ChosenRandom.h"
-#include "RecordingWindow.h"
+#include "RecordingDisplay.h"
 #include "TempFolder.h"
 #include "WordFileError.h"
 
@@ -24,7 +24,7 @@ protected:
 
     TempFolder folder;
     GameState state;
-    RecordingWindow display;
+    RecordingDisplay display;
     ChosenRandom random;
 };
 

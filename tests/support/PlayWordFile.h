@@ -7,7 +7,7 @@
 #include "ChosenRandom.h"
 #include "FormatError.h"
 #include "Guess.h"
-#include "RecordingWindow.h"
+#include "RecordingDisplay.h"
 #include "Require.h"
 #include "RoundTexts.h"
 #include "Startoff.h"
@@ -43,7 +43,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
         return;
     }
     GameState state;
-    RecordingWindow display;
+    RecordingDisplay display;
     ChosenRandom random(static_cast<double>(bits) * 0x1p-24);
     startRound(state, display, random, std::move(words));
     require(display.caption == captionText(state.category));

@@ -5,18 +5,19 @@
 #include <filesystem>
 
 #include "ChosenRandom.h"
-#include "FakeHost.h"
-#include "RecordingWindow.h"
+#include "Drawing.h"
+#include "RoundTexts.h"
 #include "TempFolder.h"
 #include "WordShown.h"
 
 namespace {
 
-using Message = FakeHost::Message;
-using Messages = std::vector<Message>;
-using Calls = std::vector<std::string>;
-
 const char* const kFilter = "Scaffle files (*.scf)|*.scf|Text files (*.txt)|*.txt|All files|*.*";
+
+// Every character as wide as half the font's height.
+int halfEmWide(std::string_view text, const design::Font& /*font*/, int pixels) {
+    return static_cast<int>(text.size()) * pixels / 2;
+}
 
 // A game played in a folder of its own, where the default word file is C:/scaffle.scf.
 class Game : public testing::Test {
@@ -39,131 +40,177 @@ protected:
         }
     }
     void open(const std::string& path) { open(WordFile::atPath(path)); }
-    void open(const std::optional<WordFile>& file) {
-        host.answers.push_back(file);
+    void open(const WordFile& file) {
         form.mnuOH_Click();
+        form.File_Choose(file);
+    }
+    // The box up now, closed as the player closes it.
+    Box closeBox() {
+        const Box shown = form.window().box.value_or(Box{"no box", ""});
+        form.Box_Close();
+        return shown;
     }
     std::string shownPath(const std::string& name) const { return (folder.path() / name).string(); }
+    const WindowState& window() const { return form.window(); }
 
     TempFolder folder;
-    RecordingWindow window;
-    FakeHost host;
     ChosenRandom random;
-    Form1 form{window, host, random};
+    Form1 form{random, halfEmWide};
 };
 
-TEST_F(Game, aLoadBuildsTheKeyboardThenStartsARoundFocusesAAndTellsTheRound) {
+TEST_F(Game, aLoadShowsAFreshRoundOnTheWholeKeyboardWithTheFocusOnA) {
     start("Test\nOTTER\n");
-    EXPECT_EQ(window.calls,
-              (Calls{"keyboard", "caption Scaffle! Category: Test", "masked _ _ _ _ _",
-                     "wins Wins: 0", "focus A", "tell 5 letters. Wins: 0"}));
+    EXPECT_EQ(window().caption, "Scaffle! Category: Test");
+    EXPECT_EQ(window().maskedWord, "_ _ _ _ _");
+    EXPECT_EQ(window().winsText, "Wins: 0");
+    EXPECT_TRUE(window().lettersShown.all());
+    EXPECT_EQ(window().pieces, drawing::designPieces());
+    EXPECT_EQ(window().focus, 0);
+    EXPECT_EQ(window().news.text, "5 letters. Wins: 0");
+    EXPECT_FALSE(window().box);
     EXPECT_EQ(form.state().wordFile.name(), "C:/scaffle.scf");
     EXPECT_EQ(random.seeds, 1);
-    EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(Game, aWinIsReportedThenTheWindowReloadsOnceTheClickIsOver) {
+TEST_F(Game, aWinShowsTheWordUnderItsBoxThenReloadsWhenTheBoxIsClosed) {
     start("Test\nOTTER\n");
     click("TZOE");
-    std::string shownAtReport;
-    host.onMessage = [&] { shownAtReport = window.maskedWord + " / " + window.winsText; };
     click("R");
-    EXPECT_EQ(host.messages, (Messages{{"You won! Wow!", "Winner!"}}));
-    EXPECT_EQ(shownAtReport, "O T T E R / Wins: 0");
-    EXPECT_EQ(form.state().winsTally, 1);
-    // Nothing is rebuilt inside the click, and the finished round takes no more input: a miss
-    // there would count a second win, a second Exit end twice.
-    EXPECT_EQ(window.lettersShown.count(), 21U);
+    EXPECT_EQ(window().box, (Box{"Winner!", "You won! Wow!"}));
+    EXPECT_EQ(window().maskedWord, "O T T E R");
+    EXPECT_EQ(window().winsText, "Wins: 0");
+    // While the box is up the finished round takes nothing: a miss would count a second win.
     click("Q");
-    form.mnuAbout_Click();
-    EXPECT_EQ(host.messages.size(), 1U);
+    form.mnuExit_Click();
     EXPECT_EQ(form.state().missesLeft, 8);
+    EXPECT_FALSE(window().ended);
 
-    window.calls.clear();
-    host.finishEvent();
-    EXPECT_EQ(window.calls,
-              (Calls{"rebuild", "keyboard", "caption Scaffle! Category: Test", "masked _ _ _ _ _",
-                     "wins Wins: 1", "focus A", "tell 5 letters. Wins: 1"}));
-    EXPECT_EQ(form.state().missesLeft, 9);
+    closeBox();
+    EXPECT_EQ(window().winsText, "Wins: 1");
+    EXPECT_EQ(window().maskedWord, "_ _ _ _ _");
+    EXPECT_TRUE(window().lettersShown.all());
+    EXPECT_EQ(window().pieces, drawing::designPieces());
+    EXPECT_EQ(window().focus, 0);
     EXPECT_EQ(random.seeds, 2);
-    click("Q");
-    EXPECT_EQ(window.piecesShown.count(), 1U);
-    EXPECT_TRUE(host.ends.empty());
+    EXPECT_FALSE(window().box);
 }
 
-TEST_F(Game, aLossReportsTheWordAsReadThenEnds) {
+TEST_F(Game, aLossTellsTheWordAsReadThenEndsWhenTheBoxIsClosed) {
     start(
         "Test\nZ\xC3\x89"
         "BRA\nOTTER\n");
-    click("CDFGHIJK");
-    EXPECT_TRUE(host.ends.empty());
-    click("L");
-    EXPECT_EQ(host.messages, (Messages{{"You lost! The word was Z\xC3\x89"
-                                        "BRA. Try again next time!",
-                                        "Try Again!"}}));
-    EXPECT_EQ(host.ends, std::vector<int>{0});
-    click("Z");
-    EXPECT_EQ(host.messages.size(), 1U);
+    click("CDFGHIJKL");
+    EXPECT_EQ(window().pieces.count(), 12U);
+    EXPECT_FALSE(window().ended);
+    EXPECT_EQ(closeBox(), (Box{"Try Again!",
+                               "You lost! The word was Z\xC3\x89"
+                               "BRA. Try again next time!"}));
+    EXPECT_TRUE(window().ended);
+    EXPECT_EQ(window().exitStatus, 0);
 }
 
-TEST_F(Game, aLetterAlreadyGuessedCannotBeGuessedAgain) {
+TEST_F(Game, aGuessIsToldOnceAndALetterGuessedCannotCountAgain) {
     // A screen reader can press a hidden button: it must not count a miss twice.
     start("Test\nOTTER\n");
-    click("TTZZZ");
+    click("T");
+    EXPECT_EQ(window().news.text, "_ T T _ _");
+    click("TZ");
+    const News miss = window().news;
+    EXPECT_EQ(miss.text, "1 of 9 pieces shown");
+    click("Z");
+    EXPECT_EQ(window().news, miss);
     EXPECT_EQ(form.state().missesLeft, 8);
-    // A screen reader is told each guess's result once: the word after T, the piece after Z.
-    const Calls guesses(window.calls.end() - 7, window.calls.end());
-    EXPECT_EQ(guesses, (Calls{"hide T", "masked _ T T _ _", "tell _ T T _ _", "hide Z", "piece 1",
-                              "masked _ T T _ _", "tell 1 of 9 pieces shown"}));
-    EXPECT_EQ(window.piecesShown.count(), 1U);
 }
 
-TEST_F(Game, theArrowsMoveTheFocusPastGuessedLetters) {
+TEST_F(Game, theFocusMovesPastGuessedLettersOnlyWithNoModifierHeldAndSystemKeysStayTheSystems) {
     start("Test\nOTTER\n");
     click("B");
-    form.Letter_KeyDown(0, LetterMove::Right);
-    EXPECT_EQ(window.calls.back(), "focus C");
+    EXPECT_TRUE(form.Letter_KeyDown(0, LetterMove::Right, kNoModifier));
+    EXPECT_EQ(window().focus, 2);
+    EXPECT_TRUE(form.Letter_KeyDown(2, LetterMove::Right, kShift));
+    for (const Modifiers held : {kControl, kAlt, kMeta, kShift | kControl}) {
+        EXPECT_FALSE(form.Letter_KeyDown(2, LetterMove::Right, held));
+    }
+    EXPECT_EQ(window().focus, 2);
+    // Its letter guessed, the focus goes on to the next one shown, or back at the end.
+    click("C");
+    EXPECT_EQ(window().focus, 3);
+    form.Letter_GotFocus(25);
+    click("Z");
+    EXPECT_EQ(window().focus, 24);
+}
+
+TEST_F(Game, theFocusMarkShowsOnlyWhileTheWindowIsActiveAndNothingIsUpOverIt) {
+    start("Test\nOTTER\n");
+    EXPECT_EQ(window().focusShown(), -1);
+    form.Form_Activate();
+    EXPECT_EQ(window().focusShown(), 0);
+    form.mnuAbout_Click();
+    EXPECT_EQ(window().box->title, "About Scaffle!");
+    EXPECT_EQ(window().focusShown(), -1);
+    closeBox();
+    EXPECT_EQ(window().focusShown(), 0);
+    form.Form_Deactivate();
+    form.Form_Activate();
+    EXPECT_EQ(window().focusShown(), 0);
+}
+
+TEST_F(Game, aKeyLooksPressedWhileHeldAndNoLongerOnceGuessed) {
+    start("Test\nOTTER\n");
+    form.Letter_MouseDown(1);
+    EXPECT_EQ(window().pressed, 1);
+    form.Letter_MouseUp(1);
+    EXPECT_EQ(window().pressed, -1);
+    form.Letter_MouseDown(2);
+    click("C");
+    EXPECT_EQ(window().pressed, -1);
 }
 
 TEST_F(Game, openingAWordFileMidRoundStartsAFreshRoundAndClearsTheBoard) {
     start("Test\nOTTER\n");
     click("TAB");
-    window.calls.clear();
+    form.mnuOH_Click();
+    EXPECT_TRUE(window().choosingFile);
+    std::string filter;
+    for (const FileType& type : wordFileFilter()) {
+        filter.append(filter.empty() ? "" : "|")
+            .append(type.description)
+            .append("|")
+            .append(type.pattern);
+    }
+    EXPECT_EQ(filter, kFilter);
     const std::string birds = folder.write("birds.scf", "Birds\nWREN\n");
-    open(birds);
-    EXPECT_EQ(host.filters, std::vector<std::string>{kFilter});
-    EXPECT_EQ(window.calls.front(), "caption Scaffle! Category: Birds");
-    EXPECT_EQ(window.calls.back(), "tell Scaffle! Category: Birds. 4 letters. Wins: 0");
-    EXPECT_EQ(window.maskedWord, "_ _ _ _");
-    EXPECT_EQ(window.winsText, "Wins: 0");
-    EXPECT_EQ(window.lettersShown.count(), 26U);
-    EXPECT_EQ(window.piecesShown.count(), 0U);
+    form.File_Choose(WordFile::atPath(birds));
+    EXPECT_FALSE(window().choosingFile);
+    EXPECT_EQ(window().caption, "Scaffle! Category: Birds");
+    EXPECT_EQ(window().news.text, "Scaffle! Category: Birds. 4 letters. Wins: 0");
+    EXPECT_EQ(window().maskedWord, "_ _ _ _");
+    EXPECT_TRUE(window().lettersShown.all());
+    EXPECT_EQ(window().pieces, drawing::designPieces());
     EXPECT_EQ(form.state().missesLeft, 9);
-    EXPECT_TRUE(host.messages.empty());
 
     // The opened file is the one a win goes on with; letters guessed before count no more.
     click("AWREN");
-    host.finishEvent();
-    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
+    closeBox();
+    EXPECT_EQ(window().caption, "Scaffle! Category: Birds");
     EXPECT_EQ(form.state().wordFile.name(), birds);
-    EXPECT_EQ(window.winsText, "Wins: 1");
+    EXPECT_EQ(window().winsText, "Wins: 1");
 }
 
 TEST_F(Game, aCancelledOrRefusedOpenLeavesTheRoundAsItWas) {
     start("Test\nOTTER\n");
     click("TZ");
-    const Calls before = window.calls;
-    open(std::nullopt);
+    const WindowState before = window();
+    form.mnuOH_Click();
+    form.File_Cancel();
+    EXPECT_EQ(window(), before);
     open(folder.write("empty.scf", ""));
+    EXPECT_EQ(closeBox(), (Box{"Scaffle!", "The word file " + shownPath("empty.scf") +
+                                               " cannot be used: it is empty."}));
     open(folder.path().string());
-    EXPECT_EQ(
-        host.messages,
-        (Messages{{"The word file " + shownPath("empty.scf") + " cannot be used: it is empty.",
-                   "Scaffle!"},
-                  {"The word file " + folder.path().string() +
-                       " cannot be used: it is a folder, not a file.",
-                   "Scaffle!"}}));
-    EXPECT_EQ(window.calls, before);
+    EXPECT_EQ(closeBox(), (Box{"Scaffle!", "The word file " + folder.path().string() +
+                                               " cannot be used: it is a folder, not a file."}));
+    EXPECT_EQ(window(), before);
     EXPECT_EQ(form.state().wordFile.name(), "C:/scaffle.scf");
     EXPECT_EQ(form.state().missesLeft, 8);
 }
@@ -172,59 +219,50 @@ TEST_F(Game, aFileGivenAsBytesPlaysAsFromDiskAndIsNamedAsThePlayerChoseIt) {
     // A browser has no paths: the page hands over the bytes of the chosen file and its name.
     start("Test\nOTTER\n");
     open(WordFile::ofBytes("birds.txt", "Birds\r\nWREN\r\n"));
-    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
     click("WREN");
-    host.finishEvent();
-    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
-    EXPECT_EQ(window.winsText, "Wins: 1");
+    closeBox();
+    EXPECT_EQ(window().caption, "Scaffle! Category: Birds");
+    EXPECT_EQ(window().winsText, "Wins: 1");
 
     open(WordFile::ofBytes("notes.txt", "Notes\n"));
-    EXPECT_EQ(host.messages.back(),
-              (Message{"The word file notes.txt cannot be used: it holds a category but no word.",
-                       "Scaffle!"}));
-    EXPECT_EQ(window.caption, "Scaffle! Category: Birds");
+    EXPECT_EQ(closeBox().text,
+              "The word file notes.txt cannot be used: it holds a category but no word.");
+    EXPECT_EQ(window().caption, "Scaffle! Category: Birds");
 }
 
 TEST_F(Game, aMissingDefaultFilePlaysTheBuiltInListSilently) {
     form.Form_Load();
-    EXPECT_EQ(window.caption, "Scaffle! Category: Animals");
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(window().caption, "Scaffle! Category: Animals");
+    EXPECT_FALSE(window().box);
     EXPECT_GE(form.state().wordList.count(), 150U);
 }
 
 TEST_F(Game, everyLoadRereadsTheFileAndTellsOfABadOneOnceOverTheNewRound) {
     start("");
-    // Told once the load is over and the window shows the built-in round.
-    EXPECT_TRUE(host.messages.empty());
-    host.finishEvent();
     // The default is looked for in the current folder, which the box names.
-    const Messages emptyOnce{{"The word file " + shownPath("C:/scaffle.scf") +
-                                  " cannot be used: it is empty. The built-in animals are "
-                                  "played instead.",
-                              "Scaffle!"}};
-    EXPECT_EQ(host.messages, emptyOnce);
-    EXPECT_EQ(window.caption, "Scaffle! Category: Animals");
+    const Box empty{"Scaffle!", "The word file " + shownPath("C:/scaffle.scf") +
+                                    " cannot be used: it is empty. The built-in animals are "
+                                    "played instead."};
+    EXPECT_EQ(window().caption, "Scaffle! Category: Animals");
+    EXPECT_EQ(closeBox(), empty);
 
     const auto win = [this] {
         click("ARDVK");  // AARDVARK, the first animal, or OTTER's letters with misses
         click("OTE");
-        host.finishEvent();  // the reload, and anything it put off
+        EXPECT_EQ(closeBox().title, "Winner!");
     };
     win();
-    EXPECT_EQ(host.messages.size(), 2U);  // the win, and the file not told of again
-    EXPECT_EQ(window.caption, "Scaffle! Category: Animals");
-
+    EXPECT_FALSE(window().box);  // the file is not told of again
     writeDefault("Test\nOTTER\n");
     win();
-    EXPECT_EQ(window.caption, "Scaffle! Category: Test");
+    EXPECT_EQ(window().caption, "Scaffle! Category: Test");
 
     // Bad again at a reload: the box comes over the new round, not the finished one.
     writeDefault("");
-    std::string shownAtReport;
-    host.onMessage = [&] { shownAtReport = window.caption + " / " + window.winsText; };
     win();
-    EXPECT_EQ(host.messages.back(), emptyOnce.back());
-    EXPECT_EQ(shownAtReport, "Scaffle! Category: Animals / Wins: 3");
+    EXPECT_EQ(window().box, empty);
+    EXPECT_EQ(window().caption, "Scaffle! Category: Animals");
+    EXPECT_EQ(window().winsText, "Wins: 3");
 }
 
 TEST(ShippedWordFiles, haveCategoriesTheCaptionShowsWhole) {
@@ -242,11 +280,11 @@ TEST(ShippedWordFiles, haveCategoriesTheCaptionShowsWhole) {
 TEST_F(Game, exitEndsAndAboutTellsWhoWroteIt) {
     start("Test\nOTTER\n");
     form.mnuAbout_Click();
-    ASSERT_EQ(host.messages.size(), 1U);
-    EXPECT_EQ(host.messages[0].title, "About Scaffle!");
-    EXPECT_TRUE(host.ends.empty());
+    EXPECT_EQ(closeBox().title, "About Scaffle!");
+    EXPECT_FALSE(window().ended);
     form.mnuExit_Click();
-    EXPECT_EQ(host.ends, std::vector<int>{0});
+    EXPECT_TRUE(window().ended);
+    EXPECT_EQ(window().exitStatus, 0);
 }
 
 TEST_F(Game, anUnexpectedFailureIsReportedAndEndsWithAnError) {
@@ -256,10 +294,12 @@ TEST_F(Game, anUnexpectedFailureIsReportedAndEndsWithAnError) {
         double next() override { throw std::bad_alloc(); }
     } failing;
     writeDefault("Test\nOTTER\n");
-    Form1 failingForm(window, host, failing);
+    Form1 failingForm(failing, halfEmWide);
     failingForm.Form_Load();
-    EXPECT_EQ(host.messages, (Messages{{"Run-time error '7': Out of memory", "Scaffle!"}}));
-    EXPECT_EQ(host.ends, std::vector<int>{1});
+    EXPECT_EQ(failingForm.window().box, (Box{"Scaffle!", "Run-time error '7': Out of memory"}));
+    failingForm.Box_Close();
+    EXPECT_TRUE(failingForm.window().ended);
+    EXPECT_EQ(failingForm.window().exitStatus, 1);
 }
 
 TEST_F(Game, aHugeWordCanBePlayedToAWin) {
@@ -269,20 +309,23 @@ TEST_F(Game, aHugeWordCanBePlayedToAWin) {
     }
     start("Huge\n" + word + "\n");
     click("A");
-    EXPECT_TRUE(window.maskedWord.starts_with("A _ A _"));
+    EXPECT_TRUE(window().maskedWord.starts_with("A _ A _"));
     click("B");
-    EXPECT_EQ(host.messages.back().title, "Winner!");
+    EXPECT_EQ(window().box->title, "Winner!");
 }
 
-TEST_F(Game, aWordTooLongToShowIsCutToAStretchAndItsLength) {
+TEST_F(Game, aWordTooLongToShowIsCutToAStretchAndItsLengthInASmallerFont) {
     // A two-byte capital first, so that the cut counts characters, not bytes.
-    start("Long\n\xC3\x89" + std::string(199, 'B') + "\nOTTER\n");
+    start(std::string("Long\n\xC3\x89").append(199, 'B') + "\nOTTER\n");
     click("B");
-    const std::string stretch = "_" + std::string(99, 'B');
-    EXPECT_EQ(window.calls.back(), "tell " + maskedWordText(stretch) + "\u2026 (200 letters)");
+    const std::string stretch = std::string("_").append(99, 'B');
+    EXPECT_EQ(window().news.text, maskedWordText(stretch) + "\u2026 (200 letters)");
+    EXPECT_EQ(window().maskedWordSpoken, window().news.text);
+    // Half the design's 21 pixels is as small as it goes.
+    EXPECT_EQ(window().maskedWordPixels, 11);
     click("CDEFGHIJK");
-    EXPECT_EQ(host.messages.back().text, "You lost! The word was \xC3\x89" + std::string(99, 'B') +
-                                             "\u2026 (200 letters). Try again next time!");
+    EXPECT_EQ(window().box->text, "You lost! The word was \xC3\x89" + std::string(99, 'B') +
+                                      "\u2026 (200 letters). Try again next time!");
     // The label, centred, shows the middle of the word.
     EXPECT_EQ(label1Text(std::string(60, '_') + std::string(100, 'A') + std::string(60, '_')),
               maskedWordText(std::string(100, 'A')));

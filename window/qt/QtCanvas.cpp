@@ -19,12 +19,8 @@ const QFont& fontOf(const design::Font& font, int pixels) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPaintDevice& device, QPoint origin)
-    : scale_(device.devicePixelRatioF()), painter_(&device) {
-    // From here on a unit is a device pixel of the whole picture.
-    if (!origin.isNull()) {
-        painter_.translate(-origin);
-    }
+QtCanvas::QtCanvas(QPaintDevice& device) : scale_(device.devicePixelRatioF()), painter_(&device) {
+    // From here on a unit is a device pixel.
     if (scale_.factor() != 1) {
         painter_.scale(1 / scale_.factor(), 1 / scale_.factor());
     }
@@ -32,15 +28,6 @@ QtCanvas::QtCanvas(QPaintDevice& device, QPoint origin)
 
 QtCanvas::~QtCanvas() {
     flush();
-}
-
-void QtCanvas::drawPicture(const QPixmap& picture) {
-    flush();
-    // The picture knows its own scale: it is put down in the device's own units.
-    const QTransform devicePixels = painter_.worldTransform();
-    painter_.resetTransform();
-    painter_.drawPixmap(QPoint(), picture);
-    painter_.setWorldTransform(devicePixels);
 }
 
 void QtCanvas::fill(const PixelRect& rect, design::Rgb colour) {

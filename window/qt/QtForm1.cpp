@@ -1,41 +1,28 @@
 #include "QtForm1.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QDirIterator>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtMath>
-#include <array>
 #include <map>
 #include <optional>
 #include <utility>
 
-#include "Gallows.h"
-#include "LetterButton.h"
+#include "Board.h"
 #include "Menu.h"
 #include "QtLook.h"
-#include "WordShown.h"
+#include "WordFileDialog.h"
 
 namespace {
 
-QLabel* designLabel(QWidget* parent, const char* name, const drawing::LabelLook& look,
-                    const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(name);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, qtlook::colour(look.background));
-    colours.setColor(QPalette::WindowText, qtlook::colour(look.ink));
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-    label->setGeometry(qtlook::rect(look.box));
-    label->setFont(qtlook::font(look.font, look.fontPixels));
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
+// Room for a title bar's own buttons (close, maximise, minimise) and margins.
+constexpr int kTitleBarButtons = 120;
 
 // The icon's pictures, drawn at build time in every size a desktop asks for, each read only
 // when it is needed.
@@ -50,40 +37,48 @@ QIcon makeGameIcon() {
     return icon;
 }
 
-std::optional<LetterMove> letterMove(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<LetterMove> letterMove(int key) {
     static constexpr std::pair<int, LetterMove> kMoves[] = {
         {Qt::Key_Left, LetterMove::Left},  {Qt::Key_Right, LetterMove::Right},
         {Qt::Key_Up, LetterMove::Up},      {Qt::Key_Down, LetterMove::Down},
         {Qt::Key_Home, LetterMove::First}, {Qt::Key_End, LetterMove::Last},
     };
-    // The keypad's arrows come with their own modifier.
-    if ((modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        for (const auto& [moveKey, move] : kMoves) {
-            if (key == moveKey) {
-                return move;
-            }
+    for (const auto& [moveKey, move] : kMoves) {
+        if (key == moveKey) {
+            return move;
         }
     }
     return std::nullopt;
 }
 
-// The width of Label1's text at a size. A masked word is spaces, underscores and capitals, set
-// apart by the spaces, so its width is the sum of their advances, each looked up once a size: a
-// guess does not wait on the text being laid out again at every size tried.
-int maskedWordWidth(const QString& text, int pixels) {
-    static std::map<int, std::pair<QFontMetricsF, std::array<qreal, 128>>> sizes;
-    auto found = sizes.find(pixels);
+// The keypad's own modifier is not one the player holds.
+Modifiers modifiersOf(Qt::KeyboardModifiers held) {
+    return (held.testFlag(Qt::ShiftModifier) ? kShift : 0) |
+           (held.testFlag(Qt::ControlModifier) ? kControl : 0) |
+           (held.testFlag(Qt::AltModifier) ? kAlt : 0) |
+           (held.testFlag(Qt::MetaModifier) ? kMeta : 0);
+}
+
+// A line's width at a size. A masked word is spaces, underscores and capitals, so its width is
+// the sum of their advances, each looked up once a size: a guess does not wait on the text being
+// laid out again at every size tried.
+int textWidth(std::string_view text, const design::Font& font, int pixels) {
+    static std::map<std::pair<const design::Font*, int>,
+                    std::pair<QFontMetricsF, std::array<qreal, 128>>>
+        sizes;
+    auto found = sizes.find({&font, pixels});
     if (found == sizes.end()) {
-        const QFontMetricsF metrics(qtlook::font(design::kLabel1Font, pixels));
+        const QFontMetricsF metrics(qtlook::font(font, pixels));
         std::array<qreal, 128> advances{};
         for (char16_t code = 0; code < advances.size(); ++code) {
             advances[code] = metrics.horizontalAdvance(QChar(code));
         }
-        found = sizes.emplace(pixels, std::pair(metrics, advances)).first;
+        found = sizes.emplace(std::pair(&font, pixels), std::pair(metrics, advances)).first;
     }
     const auto& [metrics, advances] = found->second;
     qreal width = 0;
-    for (const QChar character : text) {
+    for (const QChar character :
+         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
         const char16_t code = character.unicode();
         width += code < advances.size() ? advances[code] : metrics.horizontalAdvance(character);
     }
@@ -92,20 +87,30 @@ int maskedWordWidth(const QString& text, int pixels) {
 
 }  // namespace
 
-QtForm1::QtForm1(Host& host, Random& random) : form_(*this, host, random) {
+QtForm1::QtForm1(Random& random) : form_(random, textWidth), board_(new Board(this)) {
     static const QIcon icon = makeGameIcon();
     setWindowIcon(icon);
-    rebuild();
+    setCentralWidget(board_);
     buildMenu();
-    // Once the events of the focus change are over: the control left may be going away.
+    for (int index = 0; index < kLetterCount; ++index) {
+        QAbstractButton* key = letter(index);
+        key->setProperty("letterIndex", index);
+        key->installEventFilter(this);
+        connect(key, &QAbstractButton::pressed, this,
+                [this, index] { input([index](Form1& form) { form.Letter_MouseDown(index); }); });
+        connect(key, &QAbstractButton::released, this,
+                [this, index] { input([index](Form1& form) { form.Letter_MouseUp(index); }); });
+        connect(key, &QAbstractButton::clicked, this,
+                [this, index] { input([index](Form1& form) { form.Letter_Click(index); }); });
+    }
+    // Once the events of the focus change are over: news stays only while the focus does.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
         if (old != nullptr && old == toldBy_) {
             QMetaObject::invokeMethod(
                 this,
                 [this, left = toldBy_] {
-                    if (left != nullptr && left == toldBy_) {
+                    if (left != nullptr && left == toldBy_)
                         forget();
-                    }
                 },
                 Qt::QueuedConnection);
         }
@@ -114,39 +119,12 @@ QtForm1::QtForm1(Host& host, Random& random) : form_(*this, host, random) {
 }
 
 void QtForm1::start() {
-    form_.Form_Load();
-    show();
+    input([](Form1& form) { form.Form_Load(); });
+    QMainWindow::show();
 }
 
-void QtForm1::rebuild() {
-    // Replacing the central widget deletes the old one with every control in it, the letters
-    // made at load among them.
-    auto* client = new QWidget;
-    const Scale& scale = qtlook::kWidgetScale;
-    client->setFixedSize(scale.pixels(design::kClientWidth), scale.pixels(design::kClientHeight));
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, qtlook::colour(design::kBackground));
-    client->setPalette(white);
-    client->setAutoFillBackground(true);
-
-    Hang = new Gallows(client);
-    Hang->setObjectName("Hang");
-
-    Label1 = designLabel(client, "Label1", drawing::label1Look(scale), design::kLabel1Text);
-    // A screen reader reads the labels' own texts; these say what the texts are.
-    Label1->setAccessibleDescription("The word to guess");
-    WinTotal = designLabel(client, "WinTotal", drawing::winTotalLook(scale), design::kWinTotalText);
-    WinTotal->setAccessibleDescription("Words guessed so far");
-
-    Letter = new QButtonGroup(client);
-    letters_ = {};
-    addLetter(new LetterButton(client, 0), 0);
-    connect(Letter, &QButtonGroup::idClicked, this,
-            [this](int letterIndex) { form_.Letter_Click(letterIndex); });
-
-    setCentralWidget(client);
-    // Shown at once: left to Qt, a reload would paint the window once without them.
-    client->show();
+QAbstractButton* QtForm1::letter(int letterIndex) const {
+    return board_->letter(letterIndex);
 }
 
 void QtForm1::buildMenu() {
@@ -156,92 +134,99 @@ void QtForm1::buildMenu() {
         QAction* action = mnuFile->addAction(command.caption);
         action->setObjectName(command.name);
         action->setShortcut(Qt::CTRL | static_cast<Qt::Key>(command.ctrlKey));
-        connect(action, &QAction::triggered, this,
-                [this, click = command.click] { (form_.*click)(); });
+        connect(action, &QAction::triggered, this, [this, click = command.click] {
+            input([click](Form1& form) { (form.*click)(); });
+        });
     }
-}
-
-void QtForm1::buildKeyboard() {
-    for (int index = 0; index < kLetterCount; ++index) {
-        if (index > 0) {
-            auto* button = new LetterButton(centralWidget(), index);
-            button->hide();  // until the whole keyboard stands
-            addLetter(button, index);
-        }
-        letter(index)->setGeometry(
-            qtlook::rect(drawing::letterBox(qtlook::kWidgetScale, index, true)));
-    }
-    for (int index = 0; index < kLetterCount; ++index) {
-        letter(index)->show();
-    }
-}
-
-void QtForm1::addLetter(QAbstractButton* button, int letterIndex) {
-    Letter->addButton(button, letterIndex);
-    letters_[static_cast<std::size_t>(letterIndex)] = button;
-    button->installEventFilter(this);
 }
 
 bool QtForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
+    const int letterIndex = watched->property("letterIndex").toInt();
+    if (event->type() == QEvent::FocusIn && !showing_) {
+        input([letterIndex](Form1& form) { form.Letter_GotFocus(letterIndex); });
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const std::optional<LetterMove> move = letterMove(key->key());
+        bool taken = false;
+        if (move) {
+            input([&](Form1& form) {
+                taken = form.Letter_KeyDown(letterIndex, *move, modifiersOf(key->modifiers()));
+            });
+        }
+        return taken;
     }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const std::optional<LetterMove> move = letterMove(key->key(), key->modifiers());
-    const int letterIndex = Letter->id(static_cast<QAbstractButton*>(watched));
-    if (!move || letterIndex < 0) {
-        return false;
+    return false;
+}
+
+void QtForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        input([active](Form1& form) { active ? form.Form_Activate() : form.Form_Deactivate(); });
     }
-    form_.Letter_KeyDown(letterIndex, *move);
-    return true;
+    QMainWindow::changeEvent(event);
 }
 
-QAbstractButton* QtForm1::letter(int letterIndex) const {
-    return letters_[static_cast<std::size_t>(letterIndex)];
+void QtForm1::input(const std::function<void(Form1&)>& event) {
+    event(form_);
+    showState();
 }
 
-void QtForm1::setCaption(const std::string& caption) {
-    // Qt reads "[*]" in a title as the place of a modified-document mark, and "[*][*]" as
-    // the three characters themselves.
-    setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]"));
-}
-
-void QtForm1::setMaskedWord(std::string_view slots) {
-    const QString text = QString::fromStdString(label1Text(slots));
-    // A miss sets the same text again: nothing to paint.
-    if (text == Label1->text()) {
+void QtForm1::showState() {
+    // What showing sets off (a focus moved, a box closed) is the game's doing, not the
+    // player's: it is shown in the same pass.
+    if (showing_) {
         return;
     }
-    const int pixels = drawing::label1FontPixels(
-        qtlook::kWidgetScale, [&](int size) { return maskedWordWidth(text, size); });
-    if (pixels != Label1->font().pixelSize()) {
-        Label1->setFont(qtlook::font(design::kLabel1Font, pixels));
+    showing_ = true;
+    while (form_.window() != shown_) {
+        const WindowState now = form_.window();
+        if (now.caption != shown_.caption) {
+            // Qt reads "[*]" in a title as the place of a modified-document mark, and "[*][*]"
+            // as the three characters themselves.
+            setWindowTitle(QString::fromStdString(now.caption).replace("[*]", "[*][*]"));
+        }
+        board_->show(now);
+        if (now.focus >= 0 && focusWidget() != letter(now.focus)) {
+            letter(now.focus)->setFocus();
+        }
+        if (now.news.number != shown_.news.number) {
+            tell(QString::fromStdString(now.news.text));
+        }
+        if (now.box && box_ == nullptr) {
+            box_ = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(now.box->title),
+                                   QString::fromStdString(now.box->text), QMessageBox::Ok, this);
+            box_->setAttribute(Qt::WA_DeleteOnClose);
+            box_->setTextFormat(Qt::PlainText);
+            // A window manager shortens a title that is wider than its box ("W..." for
+            // "Winner!"): the box is made wide enough for the whole title and the frame's
+            // buttons.
+            if (auto* grid = qobject_cast<QGridLayout*>(box_->layout())) {
+                const int titleWidth =
+                    QFontMetrics(QApplication::font()).horizontalAdvance(box_->windowTitle());
+                grid->addItem(
+                    new QSpacerItem(titleWidth + kTitleBarButtons, 0, QSizePolicy::Minimum),
+                    grid->rowCount(), 0, 1, grid->columnCount());
+            }
+            connect(box_, &QDialog::finished, this,
+                    [this] { input([](Form1& form) { form.Box_Close(); }); });
+            box_->open();
+        }
+        if (now.choosingFile && chooser_ == nullptr) {
+            chooser_ = wordFileDialog(this);
+            connect(chooser_, &QFileDialog::fileSelected, this, [this](const QString& path) {
+                const WordFile file = WordFile::atPath(QFile::encodeName(path).toStdString());
+                input([&](Form1& form) { form.File_Choose(file); });
+            });
+            connect(chooser_, &QDialog::rejected, this,
+                    [this] { input([](Form1& form) { form.File_Cancel(); }); });
+            chooser_->open();
+        }
+        if (now.ended) {
+            QCoreApplication::exit(now.exitStatus);
+        }
+        shown_ = now;
     }
-    Label1->setText(text);
-    Label1->setAccessibleName(QString::fromStdString(maskedWordNews(slots)));
-}
-
-void QtForm1::setWinsText(const std::string& winsText) {
-    WinTotal->setText(QString::fromStdString(winsText));
-}
-
-void QtForm1::hideLetter(int letterIndex) {
-    // Hidden and disabled: nothing, not even a screen reader's action, can press it.
-    letter(letterIndex)->hide();
-    letter(letterIndex)->setEnabled(false);
-}
-
-void QtForm1::showLetter(int letterIndex) {
-    letter(letterIndex)->setEnabled(true);
-    letter(letterIndex)->show();
-}
-
-void QtForm1::showPiece(int piece) {
-    Hang->showPiece(piece);
-}
-
-void QtForm1::tell(const std::string& news) {
-    tell(QString::fromStdString(news));
+    showing_ = false;
 }
 
 void QtForm1::tell(const QString& news) {
@@ -262,12 +247,4 @@ void QtForm1::forget() {
         toldBy_->setAccessibleDescription(QString());
         toldBy_ = nullptr;
     }
-}
-
-void QtForm1::hidePiece(int piece) {
-    Hang->hidePiece(piece);
-}
-
-void QtForm1::focusLetter(int letterIndex) {
-    letter(letterIndex)->setFocus();
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 #include "Design.h"
 #include "Scale.h"
@@ -18,9 +19,16 @@ inline QRect rect(const PixelRect& box) {
     return {box.left, box.top, box.width, box.height};
 }
 
-// The design's family where the system has it, else its metric-compatible stand-in.
+// The design's family where the system has it, else its stand-ins in their order: those Qt
+// can draw at their own width.
 inline QFont font(const design::Font& font, int pixels) {
-    QFont::insertSubstitution(font.family, font.substitute);
+    QStringList standIns;
+    for (const design::Face& face : font.standIns) {
+        if (face.widthPercent == 100) {
+            standIns << face.family;
+        }
+    }
+    QFont::insertSubstitutions(font.family, standIns);
     QFont qfont(font.family);
     qfont.setPixelSize(pixels);
     qfont.setBold(font.bold);

@@ -7,7 +7,7 @@ class FormEventsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void aReloadRebuildsTheControlsInTheSameWindowInPlace();
+    void aWinsNewRoundIsShownInTheSameWindowWithNothingTornDown();
     void shortcutsRunTheFileCommandsArrowsMoveAndLettersDoNothing();
     void aCaptionIsShownExactlyAsTheCategoryHoldsIt();
     void aLongWordIsShownWholeInASmallerSize();

@@ -3,12 +3,11 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 #include <memory>
 
 #include "ChosenRandom.h"
-#include "FakeHost.h"
-#include "Gallows.h"
 #include "QtForm1.h"
 #include "TempFolder.h"
 
@@ -21,28 +20,29 @@ public:
     void writeDefault(std::string_view text) { folder.write("C:/scaffle.scf", text); }
 
     void start() {
-        window = std::make_unique<QtForm1>(host, random);
+        window = std::make_unique<QtForm1>(random);
         window->start();
     }
 
     QtForm1& form() const { return *window; }
-    const GameState& state() const { return window->state(); }
+    const WindowState& shown() const { return window->form().window(); }
 
     void click(char letter) const {
         QTest::mouseClick(form().letter(letter - 'A'), Qt::LeftButton);
     }
 
-    QString labelText(const char* name) const { return form().findChild<QLabel*>(name)->text(); }
-
-    std::vector<int> shownPieces() const {
-        std::vector<int> shown;
-        for (int piece = 1; piece <= 12; ++piece) {
-            if (form().hang().isShown(piece)) {
-                shown.push_back(piece);
-            }
+    // The box up over the window, closed with its OK as the player closes it; its title.
+    QString closeBox() const {
+        auto* box = form().findChild<QMessageBox*>();
+        if (box == nullptr) {
+            return {};
         }
-        return shown;
+        const QString title = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+        return title;
     }
+
+    QString labelText(const char* name) const { return form().findChild<QLabel*>(name)->text(); }
 
     int visibleLetters() const {
         int visible = 0;
@@ -53,7 +53,6 @@ public:
     }
 
     TempFolder folder;
-    FakeHost host;
     ChosenRandom random;
     std::unique_ptr<QtForm1> window;
 };

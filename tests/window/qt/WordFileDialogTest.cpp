@@ -1,4 +1,4 @@
-#include "QtHost.h"
+#include "WordFileDialog.h"
 
 #include <gtest/gtest.h>
 

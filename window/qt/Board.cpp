@@ -1,0 +1,122 @@
+#include "Board.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <cmath>
+
+#include "Drawing.h"
+#include "QtCanvas.h"
+#include "QtLook.h"
+#include "RoundTexts.h"
+
+namespace {
+
+// A control whose face is the board's.
+template <typename Control>
+class Unpainted final : public Control {
+public:
+    using Control::Control;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// A screen reader hears the drawing as a picture, with its description.
+QAccessibleInterface* accessibleGallows(const QString& className, QObject* object) {
+    if (className == "Gallows" && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+class Gallows final : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
+
+QLabel* spokenLabel(QWidget* parent, const char* name, const PixelRect& box,
+                    const char* description) {
+    QLabel* label = new Unpainted<QLabel>(parent);
+    label->setObjectName(name);
+    label->setGeometry(qtlook::rect(box));
+    label->setTextFormat(Qt::PlainText);
+    // A screen reader reads the labels' own texts; these say what the texts are.
+    label->setAccessibleDescription(description);
+    return label;
+}
+
+// Device pixels to the widget's, rounded out.
+QRect widgetRect(const PixelRect& box, double scale) {
+    const int left = static_cast<int>(std::floor(box.left / scale));
+    const int top = static_cast<int>(std::floor(box.top / scale));
+    return QRect(QPoint(left, top), QPoint(static_cast<int>(std::ceil(box.right() / scale)) - 1,
+                                           static_cast<int>(std::ceil(box.bottom() / scale)) - 1));
+}
+
+}  // namespace
+
+Board::Board(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(accessibleGallows), true);
+    Q_UNUSED(accessible);
+    const Scale& scale = qtlook::kWidgetScale;
+    setFixedSize(qtlook::rect(drawing::clientBox(scale)).size());
+    // The board paints every pixel of itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    Hang = new Gallows(this);
+    Hang->setObjectName("Hang");
+    Hang->setAccessibleName("Gallows");
+    Hang->setGeometry(qtlook::rect(drawing::gallowsBounds(scale)));
+    Hang->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1 = spokenLabel(this, "Label1", drawing::label1Box(scale), "The word to guess");
+    WinTotal = spokenLabel(this, "WinTotal", drawing::winTotalBox(scale), "Words guessed so far");
+    for (int index = 0; index < kLetterCount; ++index) {
+        const QString caption(QChar('A' + index));
+        QPushButton* key = new Unpainted<QPushButton>(caption, this);
+        key->setObjectName("Letter" + QString::number(index));
+        key->setAccessibleName(caption);
+        key->setGeometry(qtlook::rect(drawing::letterBox(scale, index)));
+        key->hide();
+        letters_[static_cast<std::size_t>(index)] = key;
+    }
+}
+
+void Board::show(const WindowState& now) {
+    const double scale = devicePixelRatioF();
+    for (const PixelRect& box : drawing::changedBoxes(Scale(scale), shown_, now)) {
+        update(widgetRect(box, scale));
+    }
+    for (int index = 0; index < kLetterCount; ++index) {
+        // Hidden and disabled: nothing, not even a screen reader's action, can press it.
+        const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
+        letter(index)->setEnabled(shown);
+        letter(index)->setVisible(shown);
+    }
+    if (Label1->accessibleName().toStdString() != now.maskedWordSpoken) {
+        Label1->setText(QString::fromStdString(now.maskedWord));
+        Label1->setAccessibleName(QString::fromStdString(now.maskedWordSpoken));
+    }
+    WinTotal->setText(QString::fromStdString(now.winsText));
+    const std::size_t misses = (now.pieces & ~drawing::designPieces()).count();
+    Hang->setAccessibleDescription(
+        QString::fromStdString(piecesShownText(static_cast<int>(misses))));
+    shown_ = now;
+}
+
+void Board::paintEvent(QPaintEvent* event) {
+    QtCanvas canvas(*this);
+    const double scale = canvas.scale().factor();
+    const QRect dirty = event->rect();
+    // Every device pixel the widget's pixels touch.
+    const int left = static_cast<int>(std::floor(dirty.left() * scale));
+    const int top = static_cast<int>(std::floor(dirty.top() * scale));
+    const int right = static_cast<int>(std::ceil((dirty.right() + 1) * scale));
+    const int bottom = static_cast<int>(std::ceil((dirty.bottom() + 1) * scale));
+    drawing::drawBoard(canvas, canvas.scale(), shown_, {left, top, right - left, bottom - top});
+}
+
+#include "Board.moc"
