@@ -31,47 +31,24 @@ bool outlineFontExists(const std::wstring& family) {
     return found;
 }
 
-struct Face {
-    std::wstring family;
-    // Of the family's own width: a narrow face stood in for by a narrowed one.
-    int widthPercent;
-};
-
-// What every Windows 10 and 11 has in outlines, for the design's faces, which came with
-// older Windows ("MS Serif", "MS Sans Serif") or come with Office ("Arial Narrow").
-Face windowsStandIn(const design::Font& font) {
-    const std::string_view family = font.family;
-    if (family == "MS Serif") {
-        return {L"Times New Roman", 100};
+// The design's face, else its stand-ins in their order, each only where the system has it in
+// outlines; the first stand-in where it has none of them.
+design::Face faceFor(const design::Font& font) {
+    if (outlineFontExists(wideText(font.family))) {
+        return {font.family, 100};
     }
-    if (family == "MS Sans Serif") {
-        return {L"Microsoft Sans Serif", 100};
+    for (const design::Face& standIn : font.standIns) {
+        if (outlineFontExists(wideText(standIn.family))) {
+            return standIn;
+        }
     }
-    if (family == "Arial Narrow") {
-        return {L"Arial", 82};
-    }
-    return {wideText(font.family), 100};
+    return font.standIns.front();
 }
 
-// The design's face, else Windows' stand-in, else the metric-compatible one that Linux has
-// (Wine's), each only where the system has it in outlines.
-Face faceFor(const design::Font& font) {
-    const std::wstring designed = wideText(font.family);
-    if (outlineFontExists(designed)) {
-        return {designed, 100};
-    }
-    const Face standIn = windowsStandIn(font);
-    if (outlineFontExists(standIn.family)) {
-        return standIn;
-    }
-    const std::wstring liberation = wideText(font.substitute);
-    return outlineFontExists(liberation) ? Face{liberation, 100} : standIn;
-}
-
-HFONT createFont(const Face& face, const design::Font& font, int pixels, int width) {
+HFONT createFont(const design::Face& face, const design::Font& font, int pixels, int width) {
     return CreateFontW(-pixels, width, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_OUTLINE_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH, face.family.c_str());
+                       DEFAULT_PITCH, wideText(face.family).c_str());
 }
 
 }  // namespace
@@ -81,12 +58,12 @@ COLORREF win32Colour(design::Rgb rgb) {
 }
 
 HFONT win32Font(const design::Font& font, int pixels) {
-    static std::map<const design::Font*, Face> faces;
+    static std::map<const design::Font*, design::Face> faces;
     static std::map<std::pair<const design::Font*, int>, HFONT> fonts;
     HFONT& made = fonts[{&font, pixels}];
     if (made == nullptr) {
         const auto known = faces.try_emplace(&font);
-        Face& face = known.first->second;
+        design::Face& face = known.first->second;
         if (known.second) {
             face = faceFor(font);
         }
@@ -116,7 +93,8 @@ int textWidth(HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-Win32Canvas::Win32Canvas(HDC dc) : dc_(dc), oldFont_(GetCurrentObject(dc, OBJ_FONT)) {
+Win32Canvas::Win32Canvas(HDC dc, POINT origin)
+    : dc_(dc), origin_(origin), oldFont_(GetCurrentObject(dc, OBJ_FONT)) {
     SetBkMode(dc_, TRANSPARENT);
 }
 
@@ -125,7 +103,8 @@ Win32Canvas::~Win32Canvas() {
 }
 
 void Win32Canvas::fill(const PixelRect& rect, design::Rgb colour) {
-    const RECT area{rect.left, rect.top, rect.right(), rect.bottom()};
+    const RECT area{rect.left - origin_.x, rect.top - origin_.y, rect.right() - origin_.x,
+                    rect.bottom() - origin_.y};
     SetDCBrushColor(dc_, win32Colour(colour));
     FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
@@ -134,7 +113,8 @@ void Win32Canvas::text(const PixelRect& box, std::string_view text, const design
                        int fontPixels, design::Rgb ink) {
     SelectObject(dc_, win32Font(font, fontPixels));
     SetTextColor(dc_, win32Colour(ink));
-    RECT area{box.left, box.top, box.right(), box.bottom()};
+    RECT area{box.left - origin_.x, box.top - origin_.y, box.right() - origin_.x,
+              box.bottom() - origin_.y};
     const std::wstring wide = wideText(text);
     DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

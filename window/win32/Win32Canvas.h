@@ -6,10 +6,11 @@
 
 #include "Canvas.h"
 
-// Paints on a device context in its pixels.
+// Paints on a device context in its pixels; origin is where the context's corner stands in
+// the picture.
 class Win32Canvas final : public Canvas {
 public:
-    explicit Win32Canvas(HDC dc);
+    explicit Win32Canvas(HDC dc, POINT origin = {0, 0});
     ~Win32Canvas() override;
     Win32Canvas(const Win32Canvas&) = delete;
     Win32Canvas& operator=(const Win32Canvas&) = delete;
@@ -20,14 +21,15 @@ public:
 
 private:
     HDC dc_;
+    POINT origin_;
     HGDIOBJ oldFont_;
 };
 
 COLORREF win32Colour(design::Rgb rgb);
 
-// The design's family where the system has it in outlines, else a stand-in that Windows has,
-// else the metric-compatible one Linux has, at a height of pixels: made once for the program,
-// as looking a family up is slow.
+// The design's family where the system has it in outlines, else the first of its stand-ins
+// that it has so, at a height of pixels: made once for the program, as looking a family up is
+// slow.
 HFONT win32Font(const design::Font& font, int pixels);
 
 // The width of one line of text in the font, in pixels.

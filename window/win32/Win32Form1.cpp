@@ -1,32 +1,34 @@
 #include "Win32Form1.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "Drawing.h"
 #include "LiveRegion.h"
 #include "Menu.h"
-#include "PaintWhole.h"
 #include "WideText.h"
 #include "Win32Canvas.h"
-#include "WordShown.h"
 
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"ScaffleForm1";
 constexpr int kIcon = 1;
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: the window paints the whole board, the controls' places included, so a
+// new round reaches the screen in one piece whatever order the controls paint in.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // WS_EX_CONTROLPARENT: Tab moves between the letters, as in a dialog.
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
 // Control numbers; 1 and 2 are what Return and Escape send. The File menu's commands are
 // numbered from kFirstCommand in their order.
 enum : int { kFirstCommand = 100, kLabel1 = 200, kWinTotal, kFirstLetter = 1000 };
-// Posted by a reload, to show the new round once it stands.
-constexpr UINT kReloadShown = WM_APP;
+// Posted once the event that asked for them is over: a box, the open dialog, a state to show.
+enum : UINT { kShowBox = WM_APP, kChooseFile, kShowState };
 
 HMENU createMenu() {
     HMENU mnuFile = CreatePopupMenu();
@@ -56,28 +58,64 @@ void place(HWND control, const PixelRect& box) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The arrows, Home and End, alone: with Ctrl, Alt or Shift they are someone else's.
 std::optional<LetterMove> letterMove(WPARAM key) {
     static constexpr std::pair<WPARAM, LetterMove> kMoves[] = {
         {VK_LEFT, LetterMove::Left}, {VK_RIGHT, LetterMove::Right}, {VK_UP, LetterMove::Up},
         {VK_DOWN, LetterMove::Down}, {VK_HOME, LetterMove::First},  {VK_END, LetterMove::Last},
     };
-    if (GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
-        for (const auto& [moveKey, move] : kMoves) {
-            if (key == moveKey) {
-                return move;
-            }
+    for (const auto& [moveKey, move] : kMoves) {
+        if (key == moveKey) {
+            return move;
         }
     }
     return std::nullopt;
 }
 
+Modifiers heldModifiers() {
+    const auto held = [](int key) { return GetKeyState(key) < 0; };
+    return (held(VK_SHIFT) ? kShift : 0) | (held(VK_CONTROL) ? kControl : 0) |
+           (held(VK_MENU) ? kAlt : 0) | (held(VK_LWIN) || held(VK_RWIN) ? kMeta : 0);
+}
+
+int measure(std::string_view text, const design::Font& font, int pixels) {
+    return textWidth(win32Font(font, pixels), wideText(text));
+}
+
+// A control's box in its window's client area.
+RECT placeOf(HWND control, HWND window) {
+    RECT box;
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+// The open dialog's filter as Windows takes it: each description and pattern ended by a NUL,
+// and one more NUL at the end.
+std::wstring windowsFileFilter() {
+    std::wstring windowsFilter;
+    for (const FileType& type : wordFileFilter()) {
+        for (const char* part : {type.description, type.pattern}) {
+            windowsFilter += wideText(part);
+            windowsFilter += L'\0';
+        }
+    }
+    return windowsFilter + L'\0';
+}
+
+using OpenFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs' library, and the shell and printing ones it brings, loaded when the player
+// first asks for the open dialog: the game's start does not wait on them.
+OpenFileDialog openFileDialog() {
+    static const auto open = reinterpret_cast<OpenFileDialog>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comdlg32.dll"), "GetOpenFileNameW")));
+    return open;
+}
+
 }  // namespace
 
-Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
-    : instance_(instance),
-      form_(*this, host, random),
-      label1Background_(CreateSolidBrush(win32Colour(design::kLabel1Background))) {
+Win32Form1::Win32Form1(HINSTANCE instance, Random& random)
+    : instance_(instance), form_(random, measure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -87,7 +125,6 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
         LoadImageW(instance, MAKEINTRESOURCEW(kIcon), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
-    windowClass.hbrBackground = CreateSolidBrush(win32Colour(design::kBackground));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
 
@@ -95,27 +132,33 @@ Win32Form1::Win32Form1(HINSTANCE instance, Host& host, Random& random)
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                               createMenu(), instance, this);
     shortcuts_ = createShortcuts();
-    Label1 = CreateWindowExW(0, L"STATIC", nullptr,
-                             WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0,
-                             0, 0, window_, reinterpret_cast<HMENU>(kLabel1), instance, nullptr);
-    WinTotal = CreateWindowExW(
-        0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0,
-        0, 0, 0, window_, reinterpret_cast<HMENU>(kWinTotal), instance, nullptr);
-    News = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
-                           window_, nullptr, instance, nullptr);
+    // Owner-drawn: each shows the board's pixels under it. A letter is still a push button with
+    // its letter as its text, and a label a static text, which is what a screen reader reads.
+    const auto control = [&](const wchar_t* kind, const wchar_t* text, DWORD style, int id) {
+        return CreateWindowExW(0, kind, text, WS_CHILD | style, 0, 0, 0, 0, window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                               nullptr);
+    };
+    for (int index = 0; index < kLetterCount; ++index) {
+        const wchar_t caption[] = {static_cast<wchar_t>(L'A' + index), L'\0'};
+        Letter[index] =
+            control(L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW | BS_NOTIFY,
+                    kFirstLetter + index);
+    }
+    Label1 = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kLabel1);
+    WinTotal = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kWinTotal);
+    News = control(L"STATIC", nullptr, WS_VISIBLE | SS_NOPREFIX, 0);
     makeLiveRegion(News);
     fitTo(GetDpiForWindow(window_));
-    rebuild();
 }
 
 Win32Form1::~Win32Form1() {
     DestroyWindow(window_);
     DestroyAcceleratorTable(shortcuts_);
-    DeleteObject(label1Background_);
 }
 
 int Win32Form1::run(int show) {
-    form_.Form_Load();
+    input([](Form1& form) { form.Form_Load(); });
     ShowWindow(window_, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -129,17 +172,21 @@ int Win32Form1::run(int show) {
     return static_cast<int>(message.wParam);
 }
 
+void Win32Form1::input(const std::function<void(Form1&)>& event) {
+    event(form_);
+    showState();
+}
+
 bool Win32Form1::moveFocus(const MSG& message) {
-    if (message.message != WM_KEYDOWN) {
-        return false;
-    }
-    const std::optional<LetterMove> move = letterMove(message.wParam);
     const int letterIndex = letterIndexOf(message.hwnd);
+    const std::optional<LetterMove> move =
+        message.message == WM_KEYDOWN ? letterMove(message.wParam) : std::nullopt;
     if (!move || letterIndex < 0) {
         return false;
     }
-    form_.Letter_KeyDown(letterIndex, *move);
-    return true;
+    bool taken = false;
+    input([&](Form1& form) { taken = form.Letter_KeyDown(letterIndex, *move, heldModifiers()); });
+    return taken;
 }
 
 int Win32Form1::letterIndexOf(HWND control) const {
@@ -163,28 +210,40 @@ LRESULT CALLBACK Win32Form1::procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            command(LOWORD(wParam));
+            command(LOWORD(wParam), HIWORD(wParam));
             return 0;
-        case WM_DRAWITEM:
-            // A button draws its focus mark at once, not in a repaint that the window's redrawing
-            // being off holds back: until the new round is shown, it would mark the old board.
-            if (!reloadPending_) {
-                drawLetter(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const int letterIndex = letterIndexOf(item.hwndItem);
+            if (letterIndex >= 0 && (item.itemAction & ODA_SELECT) != 0) {
+                // The button's own press, by the mouse or the space bar; shown once this paint
+                // is over.
+                if ((item.itemState & ODS_SELECTED) != 0) {
+                    form_.Letter_MouseDown(letterIndex);
+                } else {
+                    form_.Letter_MouseUp(letterIndex);
+                }
+                PostMessageW(window_, kShowState, 0, 0);
             }
+            const RECT box = placeOf(item.hwndItem, window_);
+            paintBoard(item.hDC, box, {box.left, box.top});
             return TRUE;
-        case WM_CTLCOLORSTATIC:
-            return reinterpret_cast<LRESULT>(
-                labelColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+        }
+        case WM_ERASEBKGND:
+            return 1;  // the board covers it all
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(window_, &paint);
-            paintGallows(dc);
+            paintBoard(dc, paint.rcPaint, {0, 0});
             EndPaint(window_, &paint);
             return 0;
         }
-        case WM_PRINTCLIENT:
-            paintGallows(reinterpret_cast<HDC>(wParam));
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(window_, &client);
+            paintBoard(reinterpret_cast<HDC>(wParam), client, {0, 0});
             return 0;
+        }
         case WM_DPICHANGED: {
             fitTo(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -193,25 +252,23 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ACTIVATE:
-            // As a dialog does: the letter that had the focus gets it back when the window is
-            // active again, after a box, the open dialog or another program.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                focusedLetter_ = letterIndexOf(GetFocus());
+                input([](Form1& form) { form.Form_Deactivate(); });
             } else if (HIWORD(wParam) == 0) {
-                restoreFocus();
+                input([](Form1& form) { form.Form_Activate(); });
             }
             return 0;
         case WM_SETFOCUS:  // restored from the taskbar: the frame itself never keeps the focus
-            restoreFocus();
+            input([](Form1& form) { form.Form_Activate(); });
             return 0;
-        case kReloadShown:
-            // The new round stands: shown whole, the old board never torn down in view.
-            reloadPending_ = false;
-            SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-            paintWhole(window_);
-            // The caption may name a new category.
-            RedrawWindow(window_, nullptr, nullptr,
-                         RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
+        case kShowBox:
+            showBox();
+            return 0;
+        case kChooseFile:
+            chooseFile();
+            return 0;
+        case kShowState:
+            showState();
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);
@@ -221,161 +278,111 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Win32Form1::command(int id) {
+void Win32Form1::command(int id, int notification) {
     const auto commands = static_cast<int>(menu::kFileCommands.size());
     if (id >= kFirstLetter && id < kFirstLetter + kLetterCount) {
-        form_.Letter_Click(id - kFirstLetter);
-    } else if (id >= kFirstCommand && id < kFirstCommand + commands) {
-        (form_.*menu::kFileCommands[static_cast<std::size_t>(id - kFirstCommand)].click)();
-    }
-}
-
-HWND Win32Form1::createLetter(int letterIndex) {
-    // Owner-drawn, for the yellow face; still a push button with its letter as its text, which
-    // is what a screen reader reads.
-    const wchar_t caption[] = {static_cast<wchar_t>(L'A' + letterIndex), L'\0'};
-    const HWND button = CreateWindowExW(
-        0, L"BUTTON", caption, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 0, 0,
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLetter + letterIndex)),
-        instance_, nullptr);
-    return button;
-}
-
-void Win32Form1::placeLetter(int letterIndex) {
-    // Until the keyboard is built, letter 0 stands alone where the design put it.
-    place(Letter[letterIndex], drawing::letterBox(scale(), letterIndex, Letter[1] != nullptr));
-}
-
-void Win32Form1::rebuild() {
-    // Nothing is painted until the new round stands: the load that follows is over by the time
-    // the message posted here comes.
-    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    reloadPending_ = true;
-    PostMessageW(window_, kReloadShown, 0, 0);
-    for (HWND& letter : Letter) {
-        if (letter != nullptr) {
-            DestroyWindow(letter);
-            letter = nullptr;
+        const int letterIndex = id - kFirstLetter;
+        if (notification == BN_CLICKED) {
+            input([letterIndex](Form1& form) { form.Letter_Click(letterIndex); });
+        } else if (notification == BN_SETFOCUS && !showing_) {
+            input([letterIndex](Form1& form) { form.Letter_GotFocus(letterIndex); });
         }
-    }
-    Letter[0] = createLetter(0);
-    placeLetter(0);
-    ShowWindow(Letter[0], SW_SHOW);
-    maskedWord_ = wideText(design::kLabel1Text);
-    fitMaskedWord();
-    SetWindowTextW(Label1, maskedWord_.c_str());
-    SetWindowTextW(WinTotal, wideText(design::kWinTotalText).c_str());
-    Hang = drawing::designPieces();
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-void Win32Form1::buildKeyboard() {
-    for (int index = 1; index < kLetterCount; ++index) {
-        Letter[index] = createLetter(index);  // hidden until the whole keyboard stands
-    }
-    for (int index = 0; index < kLetterCount; ++index) {
-        placeLetter(index);
-    }
-    for (int index = 0; index < kLetterCount; ++index) {
-        showLetter(index);
+    } else if (id >= kFirstCommand && id < kFirstCommand + commands) {
+        const auto click = menu::kFileCommands[static_cast<std::size_t>(id - kFirstCommand)].click;
+        input([click](Form1& form) { (form.*click)(); });
     }
 }
 
-void Win32Form1::showLetter(int letterIndex) {
-    EnableWindow(Letter[letterIndex], TRUE);
-    ShowWindow(Letter[letterIndex], SW_SHOW);
-}
-
-void Win32Form1::hideLetter(int letterIndex) {
-    const HWND letter = Letter[letterIndex];
-    // The focus goes on to the next letter, as Tab would take it, instead of to nothing.
-    if (GetFocus() == letter) {
-        SetFocus(GetNextDlgTabItem(window_, letter, FALSE));
+void Win32Form1::showState() {
+    // What showing sets off (a focus moved) is the game's doing, not the player's.
+    if (showing_) {
+        return;
     }
-    // Hidden and disabled: nothing, not even a screen reader's action, can press it.
-    ShowWindow(letter, SW_HIDE);
-    EnableWindow(letter, FALSE);
-}
-
-void Win32Form1::focusLetter(int letterIndex) {
-    SetFocus(Letter[letterIndex]);
-}
-
-void Win32Form1::tell(const std::string& news) {
-    announce(News, wideText(news));
-}
-
-void Win32Form1::restoreFocus() {
-    const HWND letter = focusedLetter_ >= 0 ? Letter[focusedLetter_] : nullptr;
-    if (letter != nullptr && IsWindowVisible(letter) && IsWindowEnabled(letter)) {
-        SetFocus(letter);
-    } else if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) {
-        SetFocus(first);
+    showing_ = true;
+    const WindowState now = form_.window();
+    for (const PixelRect& box : drawing::changedBoxes(scale(), shown_, now)) {
+        const RECT area{box.left, box.top, box.right(), box.bottom()};
+        RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
-}
-
-void Win32Form1::setCaption(const std::string& caption) {
-    SetWindowTextW(window_, wideText(caption).c_str());
-}
-
-void Win32Form1::setMaskedWord(std::string_view slots) {
-    std::wstring text = wideText(label1Text(slots));
-    if (text == maskedWord_) {
-        return;  // a miss: nothing to paint
+    if (now.caption != shown_.caption) {
+        SetWindowTextW(window_, wideText(now.caption).c_str());
     }
-    maskedWord_ = std::move(text);
-    fitMaskedWord();
-    SetWindowTextW(Label1, maskedWord_.c_str());
+    SetWindowTextW(Label1, wideText(now.maskedWordSpoken).c_str());
+    SetWindowTextW(WinTotal, wideText(now.winsText).c_str());
+    // Letters come before the focus and go after it, so that it never falls on a hidden one.
+    const auto showLetters = [&](bool shown) {
+        for (int index = 0; index < kLetterCount; ++index) {
+            if (now.lettersShown.test(static_cast<std::size_t>(index)) == shown) {
+                EnableWindow(Letter[index], shown);
+                ShowWindow(Letter[index], shown ? SW_SHOWNA : SW_HIDE);
+            }
+        }
+    };
+    showLetters(true);
+    if (now.focus >= 0 && GetActiveWindow() == window_ && GetFocus() != Letter[now.focus]) {
+        SetFocus(Letter[now.focus]);
+    }
+    showLetters(false);
+    if (now.news.number != shown_.news.number) {
+        announce(News, wideText(now.news.text));
+    }
+    if (now.box && now.box != shown_.box) {
+        PostMessageW(window_, kShowBox, 0, 0);
+    }
+    if (now.choosingFile && !shown_.choosingFile) {
+        PostMessageW(window_, kChooseFile, 0, 0);
+    }
+    if (now.ended && !shown_.ended) {
+        PostQuitMessage(now.exitStatus);
+    }
+    shown_ = now;
+    // The window first, then its controls: all of the change reaches the screen at once.
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    showing_ = false;
 }
 
-void Win32Form1::fitMaskedWord() {
-    const design::Font& font = design::kLabel1Font;
-    const int pixels = drawing::label1FontPixels(
-        scale(), [&](int size) { return textWidth(win32Font(font, size), maskedWord_); });
-    const HFONT fitting = win32Font(font, pixels);
-    if (reinterpret_cast<HFONT>(SendMessageW(Label1, WM_GETFONT, 0, 0)) != fitting) {
-        SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(fitting), TRUE);
+void Win32Form1::showBox() {
+    if (const std::optional<Box> box = form_.window().box) {
+        MessageBoxW(window_, wideText(box->text).c_str(), wideText(box->title).c_str(), MB_OK);
+        input([](Form1& form) { form.Box_Close(); });
     }
 }
 
-void Win32Form1::setWinsText(const std::string& winsText) {
-    SetWindowTextW(WinTotal, wideText(winsText).c_str());
+void Win32Form1::chooseFile() {
+    const std::wstring filter = windowsFileFilter();
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.Flags = OFN_EXPLORER;
+    if (openFileDialog()(&dialog)) {
+        path.resize(path.find(L'\0'));
+        const WordFile file = WordFile::atPath(utf8Text(path));
+        input([&](Form1& form) { form.File_Choose(file); });
+    } else {
+        input([](Form1& form) { form.File_Cancel(); });
+    }
 }
 
-void Win32Form1::showPiece(int piece) {
-    Hang.set(static_cast<std::size_t>(piece - 1));
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-void Win32Form1::hidePiece(int piece) {
-    Hang.reset(static_cast<std::size_t>(piece - 1));
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-void Win32Form1::paintGallows(HDC dc) const {
-    Win32Canvas canvas(dc);
-    drawing::drawGallows(canvas, scale(), Hang);
-}
-
-void Win32Form1::drawLetter(const DRAWITEMSTRUCT& item) const {
-    const RECT& face = item.rcItem;
-    wchar_t caption[2] = {};
-    GetWindowTextW(item.hwndItem, caption, 2);
-    Win32Canvas canvas(item.hDC);
-    drawing::drawKey(canvas, scale(),
-                     {face.left, face.top, face.right - face.left, face.bottom - face.top},
-                     static_cast<char>(caption[0]),
-                     {(item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0});
-}
-
-HBRUSH Win32Form1::labelColours(HWND label, HDC dc) const {
-    const drawing::LabelLook look =
-        label == Label1 ? drawing::label1Look(scale()) : drawing::winTotalLook(scale());
-    SetTextColor(dc, win32Colour(look.ink));
-    SetBkColor(dc, win32Colour(look.background));
-    return label == Label1
-               ? label1Background_
-               : reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
+void Win32Form1::paintBoard(HDC dc, const RECT& area, POINT corner) const {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    // Painted off the screen and put there in one copy, so that no half-painted board is seen.
+    const HDC picture = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    const HGDIOBJ screenBitmap = SelectObject(picture, bitmap);
+    {
+        Win32Canvas canvas(picture, {area.left, area.top});
+        drawing::drawBoard(canvas, scale(), form_.window(), {area.left, area.top, width, height});
+    }
+    BitBlt(dc, area.left - corner.x, area.top - corner.y, width, height, picture, 0, 0, SRCCOPY);
+    SelectObject(picture, screenBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(picture);
 }
 
 void Win32Form1::fitTo(UINT dpi) {
@@ -384,22 +391,14 @@ void Win32Form1::fitTo(UINT dpi) {
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, kWindowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    const auto placeLabel = [](HWND label, const drawing::LabelLook& look) {
-        place(label, look.box);
-        SendMessageW(label, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(win32Font(look.font, look.fontPixels)), TRUE);
-    };
-    placeLabel(Label1, drawing::label1Look(scale()));
-    placeLabel(WinTotal, drawing::winTotalLook(scale()));
-    fitMaskedWord();
+    place(Label1, drawing::label1Box(scale()));
+    place(WinTotal, drawing::winTotalBox(scale()));
+    for (int index = 0; index < kLetterCount; ++index) {
+        place(Letter[index], drawing::letterBox(scale(), index));
+    }
     // The letters' font is looked for now, not at the first paint of a key.
     win32Font(design::kLetterFont, scale().fontPixels(design::kLetterFont.points));
-    for (int index = 0; index < kLetterCount; ++index) {
-        if (Letter[index] != nullptr) {
-            placeLetter(index);
-        }
-    }
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 Scale Win32Form1::scale() const {

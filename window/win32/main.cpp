@@ -5,7 +5,6 @@
 
 #include "Random.h"
 #include "Win32Form1.h"
-#include "Win32Host.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
     // The game has no command line: it plays the same whatever it is started with.
@@ -13,8 +12,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     InitCommonControlsEx(&controls);
     // COM, for the open dialog's shell and the screen reader's live region.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    Win32Host host(instance);
     ClockRandom random;
-    Win32Form1 window(instance, host, random);
+    Win32Form1 window(instance, random);
     return window.run(show);
 }
