@@ -53,7 +53,6 @@ SvgDrawing::Element* SvgDrawing::pathToJoin(const PixelRect& rect, design::Rgb c
             return &*element;
         }
         const bool covers =
-            !element->colour ||
             std::any_of(element->rects.begin(), element->rects.end(),
                         [&](const PixelRect& drawn) { return overlap(drawn, rect); });
         if (covers) {
@@ -74,8 +73,9 @@ void SvgDrawing::fill(const PixelRect& rect, design::Rgb colour) {
 void SvgDrawing::text(const PixelRect& box, std::string_view text, const design::Font& font,
                       int fontPixels, design::Rgb ink) {
     // The font's family names are quoted in double quotes, so the attribute takes single ones.
+    // A line of text stays inside its box.
     elements_.push_back({std::nullopt,
-                         {},
+                         {box},
                          "<text x=\"" + middle(box.left, box.width) + "\" y=\"" +
                              middle(box.top, box.height) + "\" fill=\"" + rgb(ink) +
                              "\" style='font: " + cssFont(font, fontPixels) +

@@ -18,7 +18,7 @@ public:
     std::string markup() const;
 
 private:
-    // A path of one colour, or a text, whose extent is not known, so nothing is put under it.
+    // A path of one colour and its rectangles, or a text and its box.
     struct Element {
         std::optional<design::Rgb> colour;
         std::vector<PixelRect> rects;

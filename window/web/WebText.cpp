@@ -17,15 +17,16 @@ std::string cssFont(const design::Font& font, double pixels) {
     if (hundredths % 100 != 0) {
         size += "." + std::to_string(hundredths % 100 + 100).substr(1);
     }
-    // Windows' "MS Serif" and "MS Sans Serif" are bitmap faces, which no browser draws: naming
-    // them would only cost a look-up. Where no face named is installed, as on most phones, the
-    // browser's own serif or sans-serif stands in.
-    const std::string_view family = font.family;
-    const bool bitmap = family == "MS Serif" || family == "MS Sans Serif";
-    const char* generic = family == "MS Serif" ? "serif" : "sans-serif";
-    return std::string(font.bold ? "bold " : "") + size + "px " +
-           (bitmap ? "" : "\"" + std::string(family) + "\", ") + "\"" + font.substitute + "\", " +
-           generic;
+    // Faces a browser can draw as they are: no bitmap face, which no browser draws, and no
+    // face that would have to be narrowed. Where none is installed, as on most phones, the
+    // browser's own of the kind stands in.
+    std::string families = font.bitmap ? "" : "\"" + std::string(font.family) + "\", ";
+    for (const design::Face& face : font.standIns) {
+        if (face.widthPercent == 100) {
+            families += "\"" + std::string(face.family) + "\", ";
+        }
+    }
+    return std::string(font.bold ? "bold " : "") + size + "px " + families + font.generic;
 }
 
 int webTextWidth(std::string_view text, const design::Font& font, int pixels) {

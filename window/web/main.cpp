@@ -1,5 +1,5 @@
 // The page's game: one run of it at a time, started again from nothing when the player asks
-// after it has ended.
+// after it has ended. The page hands each of the player's events to it by these names.
 #include <emscripten.h>
 
 #include <memory>
@@ -7,30 +7,19 @@
 #include "Menu.h"
 #include "Random.h"
 #include "WebForm1.h"
-#include "WebHost.h"
 
 namespace {
 
 struct Run {
-    WebHost host;
     ClockRandom random;
-    WebForm1 window{host, random};
+    WebForm1 window{random};
 };
 std::unique_ptr<Run> run;
 
-// What the page asks of the run once there is one, ended or not.
-template <typename Work>
-void onceStarted(Work work) {
-    if (run != nullptr) {
-        work();
-    }
-}
-
-// An event of the page, unless the game has ended.
 template <typename Event>
-void event(Event handle) {
-    if (run != nullptr && !run->host.ended()) {
-        handle(run->window.form());
+void input(Event event) {
+    if (run != nullptr) {
+        run->window.input(event);
     }
 }
 
@@ -41,49 +30,60 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void scaffleStart() {
     run.reset();
     run = std::make_unique<Run>();
-    run->window.start();
+    input([](Form1& form) { form.Form_Load(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void scaffleActivate(bool active) {
+    input([=](Form1& form) { active ? form.Form_Activate() : form.Form_Deactivate(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleLetterClick(int letterIndex) {
-    event([=](Form1& form) { form.Letter_Click(letterIndex); });
+    input([=](Form1& form) { form.Letter_Click(letterIndex); });
 }
 
-EMSCRIPTEN_KEEPALIVE void scaffleLetterMove(int letterIndex, int move) {
-    event([=](Form1& form) { form.Letter_KeyDown(letterIndex, static_cast<LetterMove>(move)); });
+EMSCRIPTEN_KEEPALIVE void scaffleLetterFocus(int letterIndex) {
+    input([=](Form1& form) { form.Letter_GotFocus(letterIndex); });
+}
+
+EMSCRIPTEN_KEEPALIVE void scaffleLetterPress(int letterIndex, bool down) {
+    input([=](Form1& form) {
+        down ? form.Letter_MouseDown(letterIndex) : form.Letter_MouseUp(letterIndex);
+    });
+}
+
+// Whether the game took the key.
+EMSCRIPTEN_KEEPALIVE bool scaffleLetterKey(int letterIndex, int move, unsigned modifiers) {
+    bool taken = false;
+    input([&](Form1& form) {
+        taken = form.Letter_KeyDown(letterIndex, static_cast<LetterMove>(move), modifiers);
+    });
+    return taken;
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleCommand(int index) {
-    event(
+    input(
         [=](Form1& form) { (form.*menu::kFileCommands[static_cast<std::size_t>(index)].click)(); });
 }
 
-EMSCRIPTEN_KEEPALIVE void scaffleDrawKey(int letterIndex, bool pressed, bool focused) {
-    onceStarted([=] { run->window.drawKey(letterIndex, pressed, focused); });
-}
-
-EMSCRIPTEN_KEEPALIVE void scaffleDrawFaces() {
-    onceStarted([] { run->window.drawStaleFaces(); });
-}
-
-EMSCRIPTEN_KEEPALIVE void scaffleRedraw() {
-    onceStarted([] { run->window.redraw(); });
-}
-
 EMSCRIPTEN_KEEPALIVE void scaffleBoxClosed() {
-    onceStarted([] { run->host.boxClosed(); });
-}
-
-EMSCRIPTEN_KEEPALIVE void scaffleRunTasks() {
-    onceStarted([] { run->host.runTasks(); });
+    input([](Form1& form) { form.Box_Close(); });
 }
 
 // The bytes of the file the player chose, read in the page: they go nowhere else.
 EMSCRIPTEN_KEEPALIVE void scaffleFileChosen(const char* name, const char* bytes, int size) {
-    event([=](Form1& form) {
-        run->host.chosen(
-            WordFile::ofBytes(name, std::string(bytes, static_cast<std::size_t>(size))));
-        form.mnuOH_Click();
-    });
+    const WordFile file =
+        WordFile::ofBytes(name, std::string(bytes, static_cast<std::size_t>(size)));
+    input([&](Form1& form) { form.File_Choose(file); });
+}
+
+EMSCRIPTEN_KEEPALIVE void scaffleFileCancelled() {
+    input([](Form1& form) { form.File_Cancel(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void scaffleRedraw() {
+    if (run != nullptr) {
+        run->window.redraw();
+    }
 }
 }
 
