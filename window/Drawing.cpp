@@ -84,9 +84,11 @@ private:
 };
 
 // Fills the pixels whose centres the line covers, rows of the same span as one rectangle.
-void fillRoundLine(Canvas& canvas, const RoundLine& line, design::Rgb colour) {
-    const int top = static_cast<int>(std::floor(line.top()));
-    const int bottom = static_cast<int>(std::ceil(line.bottom()));
+// The line's rows that lie within rows.
+void fillRoundLine(Canvas& canvas, const RoundLine& line, design::Rgb colour,
+                   const PixelRect& rows) {
+    const int top = std::max(static_cast<int>(std::floor(line.top())), rows.top);
+    const int bottom = std::min(static_cast<int>(std::ceil(line.bottom())), rows.bottom() - 1);
     std::optional<PixelRect> pending;
     for (int row = top; row <= bottom; ++row) {
         std::optional<PixelRect> here;
@@ -130,7 +132,9 @@ bool meets(const PixelRect& a, const PixelRect& b) {
 
 // The shown pieces in their order, each with its colour and its pen at the scale, round at
 // both ends, filled a row of pixels at a time: a pixel is the piece's when its centre is.
-void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
+// Only the rows that meet dirty.
+void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown,
+                 const PixelRect& dirty) {
     for (std::size_t i = 0; i < design::kHang.size(); ++i) {
         if (shown.test(i)) {
             const design::Piece& piece = design::kHang[i];
@@ -138,7 +142,7 @@ void drawGallows(Canvas& canvas, const Scale& scale, const PiecesShown& shown) {
                           RoundLine(scale.exactly(piece.start.x), scale.exactly(piece.start.y),
                                     scale.exactly(piece.end.x), scale.exactly(piece.end.y),
                                     piece.penWidth * scale.factor() / 2),
-                          piece.colour);
+                          piece.colour, dirty);
         }
     }
 }
@@ -218,7 +222,7 @@ void drawBoard(Canvas& canvas, const Scale& scale, const WindowState& window,
                const PixelRect& dirty) {
     canvas.fill(dirty, design::kBackground);
     if (meets(gallowsBounds(scale), dirty)) {
-        drawGallows(canvas, scale, window.pieces);
+        drawGallows(canvas, scale, window.pieces, dirty);
     }
     for (int index = 0; index < kLetterCount; ++index) {
         const PixelRect box = letterBox(scale, index);

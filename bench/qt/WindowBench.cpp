@@ -22,7 +22,6 @@
 #include <memory>
 
 #include "ChosenRandom.h"
-#include "FakeHost.h"
 #include "QtForm1.h"
 #include "Summary.h"
 #include "TempFolder.h"
@@ -75,12 +74,24 @@ long residentKiB() {
     return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
 
-FakeHost host;
 ChosenRandom chance;
+
+// The game's File, Open answered with this file, as the player answers the dialog.
+void openFile(QtForm1& game, const WordFile& file) {
+    game.input([&](Form1& form) {
+        form.mnuOH_Click();
+        form.File_Choose(file);
+    });
+}
+
+// The box up closed with its OK, as the player closes it.
+void closeBox(QtForm1& game) {
+    game.input([](Form1& form) { form.Box_Close(); });
+}
 
 double timeOneGame() {
     const auto start = Clock::now();
-    QtForm1 game(host, chance);
+    QtForm1 game(chance);
     game.start();
     untilPainted(&game);
     return seconds(Clock::now() - start);
@@ -129,25 +140,20 @@ double timeClick(QWidget* window, QAbstractButton* button) {
 void ClickAgainstBareWindow(benchmark::State& state) {
     // A word of the letters A to Y: 24 right guesses, then the round starts again, short of
     // the win that would close it to the menu.
-    FakeHost quiet;
-    QtForm1 game(quiet, chance);
+    QtForm1 game(chance);
     game.start();
     const auto openAlphabet = [&] {
-        quiet.answers.push_back(
-            WordFile::ofBytes("alphabet", "Letters\nABCDEFGHIJKLMNOPQRSTUVWXY"));
-        game.findChild<QAction*>("mnuOH")->trigger();
+        openFile(game, WordFile::ofBytes("alphabet", "Letters\nABCDEFGHIJKLMNOPQRSTUVWXY"));
     };
     openAlphabet();
     untilPainted(&game);
 
-    // The masked word's label as the game sets it: its font, its colours, its box and its texts.
+    // The masked word's label as the game shows it: its font, its colours, its box and its texts.
     QMainWindow bare;
     QLabel* label = buildBareWindow(bare);
-    const auto* gameLabel = game.findChild<QLabel*>("Label1");
-    label->setGeometry(gameLabel->geometry());
-    label->setFont(gameLabel->font());
-    label->setPalette(gameLabel->palette());
-    label->setAutoFillBackground(true);
+    label->setGeometry(game.findChild<QLabel*>("Label1")->geometry());
+    label->setFont(QFont("Liberation Sans Narrow", 21, QFont::Bold));
+    label->setStyleSheet("background: rgb(255, 192, 255)");
     label->setAlignment(Qt::AlignCenter);
     QStringList texts;  // made beforehand: the game's texts are made inside its click
     for (int right = 1; right <= 24; ++right) {
@@ -186,7 +192,7 @@ struct Reloads {
 };
 
 Reloads reloadAThousandTimes() {
-    QtForm1 game(host, chance);
+    QtForm1 game(chance);
     game.start();
     untilPainted(&game);
     std::vector<double> times;
@@ -196,7 +202,7 @@ Reloads reloadAThousandTimes() {
             game.letter(letter - 'A')->click();
         }
         const auto start = Clock::now();
-        host.finishEvent();
+        closeBox(game);
         untilPainted(&game);
         times.push_back(seconds(Clock::now() - start));
         if (reload == 20) {
@@ -222,20 +228,14 @@ std::string oneWordFile(const TempFolder& folder, std::size_t letters) {
     return folder.write("huge-" + std::to_string(letters) + ".scf", "Huge\n" + word + "\n");
 }
 
-void openFile(QtForm1& game, FakeHost& host, const std::string& path) {
-    host.answers.push_back(WordFile::atPath(path));
-    game.findChild<QAction*>("mnuOH")->trigger();
-    untilPainted(&game);
-}
-
 // The slowest of a round's guesses on a word of a million letters, from the click to the
 // window painted: nine right ones, then eight misses.
 double slowestHugeWordGuess(const TempFolder& folder) {
-    FakeHost quiet;
-    QtForm1 game(quiet, chance);
+    QtForm1 game(chance);
     game.start();
     untilPainted(&game);
-    openFile(game, quiet, oneWordFile(folder, 1'000'000));
+    openFile(game, WordFile::atPath(oneWordFile(folder, 1'000'000)));
+    untilPainted(&game);
     double slowest = 0;
     for (const char letter : std::string_view("ABCDEFGHIQRSTUVWX")) {
         slowest = std::max(slowest, timeClick(&game, game.letter(letter - 'A')));
@@ -256,26 +256,28 @@ double hugeWordPeakBytes(const std::string& path, int argc, char** argv) {
     const pid_t child = ::fork();
     if (child == 0) {
         QApplication application(argc, argv);
-        FakeHost quiet;
-        QtForm1 game(quiet, chance);
+        QtForm1 game(chance);
         game.start();
         untilPainted(&game);
         const long before = residentKiB();
-        openFile(game, quiet, path);
+        openFile(game, WordFile::atPath(path));
+        untilPainted(&game);
         for (const char letter : std::string_view("ABCDEFGHIJKLMNOP")) {
             game.letter(letter - 'A')->click();
         }
         const auto reload = Clock::now();
-        quiet.finishEvent();
+        closeBox(game);
         untilPainted(&game);
         std::printf("huge word: reload %.1f ms\n", seconds(Clock::now() - reload) * 1e3);
         for (const char letter : std::string_view("QRSTUVWXY")) {
             game.letter(letter - 'A')->click();
         }
+        closeBox(game);
         rusage usage{};
         ::getrusage(RUSAGE_SELF, &usage);
-        const double peak =
-            quiet.ends.size() == 1 ? static_cast<double>(usage.ru_maxrss - before) * 1024 : kNone;
+        const double peak = game.form().window().ended
+                                ? static_cast<double>(usage.ru_maxrss - before) * 1024
+                                : kNone;
         std::fflush(stdout);
         ::_exit(::write(channel[1], &peak, sizeof peak) == sizeof peak ? 0 : 1);
     }

@@ -52,10 +52,9 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     // Bytes 0x80 to 0x9F as Windows' "ANSI" code page has them; the five it leaves undefined
     // (0 here) stay the Latin-1 characters of their codes, as browsers read them.
     static constexpr char16_t kHighControls[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
     };
     std::string utf8;
     utf8.reserve(bytes.size() * 2);
@@ -74,24 +73,6 @@ std::string windows1252ToUtf8(std::string_view bytes) {
 
 std::size_t characterCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), beginsCharacter));
-}
-
-std::u32string decodeUtf8(std::string_view utf8) {
-    std::u32string characters;
-    characters.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = sequenceLength(lead);
-        static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-        char32_t code = lead & kLeadMask[length];
-        for (std::size_t k = 1; k < length; ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        characters += code;
-        i += length;
-    }
-    return characters;
 }
 
 std::size_t writeUtf8(char32_t code, char* out) {
@@ -115,14 +96,4 @@ std::size_t writeUtf8(char32_t code, char* out) {
     out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     out[3] = static_cast<char>(0x80 | (code & 0x3F));
     return 4;
-}
-
-std::string encodeUtf8(std::u32string_view characters) {
-    std::string utf8;
-    utf8.reserve(characters.size());
-    for (const char32_t code : characters) {
-        char sequence[kLongestUtf8];
-        utf8.append(sequence, writeUtf8(code, sequence));
-    }
-    return utf8;
 }

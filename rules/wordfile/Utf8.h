@@ -10,17 +10,12 @@ bool isValidUtf8(std::string_view bytes);
 // printable characters at 0x80 to 0x9F.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// One character a code point; the input must be valid UTF-8.
-std::u32string decodeUtf8(std::string_view utf8);
-
 // The number of characters in valid UTF-8: the bytes that begin one.
 std::size_t characterCount(std::string_view utf8);
 
 inline bool beginsCharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
-
-std::string encodeUtf8(std::u32string_view characters);
 
 inline constexpr std::size_t kLongestUtf8 = 4;
 // Writes the character's UTF-8 sequence, at most kLongestUtf8 bytes, and gives its length.

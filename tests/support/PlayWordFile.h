@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ChosenRandom.h"
@@ -18,9 +19,21 @@
 // bytes, 24 bits), the guesses (one byte each, taken modulo 26), then the word file.
 namespace fuzzing {
 
-inline bool allRevealed(const GameState& state, const std::u32string& secretWord) {
+// The word a character at a time, each as its UTF-8 bytes.
+inline std::vector<std::string_view> charactersOf(std::string_view utf8) {
+    std::vector<std::string_view> characters;
+    for (std::size_t start = 0, end = 1; start < utf8.size(); start = end++) {
+        while (end < utf8.size() && !beginsCharacter(utf8[end])) {
+            ++end;
+        }
+        characters.push_back(utf8.substr(start, end - start));
+    }
+    return characters;
+}
+
+inline bool allRevealed(const GameState& state, const std::vector<std::string_view>& secretWord) {
     for (std::size_t i = 0; i < state.slots.size(); ++i) {
-        if (static_cast<char32_t>(static_cast<unsigned char>(state.slots[i])) != secretWord[i]) {
+        if (secretWord[i] != std::string_view(&state.slots[i], 1)) {
             return false;
         }
     }
@@ -48,7 +61,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
     startRound(state, display, random, std::move(words));
     require(display.caption == captionText(state.category));
     require(display.maskedWord == maskedWordText(state.slots));
-    const std::u32string secretWord = decodeUtf8(state.secretWord);
+    const std::vector<std::string_view> secretWord = charactersOf(state.secretWord);
     require(state.slots == std::string(secretWord.size(), '_'));
     require(!state.secretWord.empty() && state.missesLeft == kMissesPerRound);
 
@@ -68,7 +81,7 @@ inline void playWordFile(const std::uint8_t* data, std::size_t size) {
         for (std::size_t i = 0; i < state.slots.size(); ++i) {
             const char slot = state.slots[i];
             require(slot == '_' ||
-                    (slot >= 'A' && slot <= 'Z' && secretWord[i] == static_cast<char32_t>(slot)));
+                    (slot >= 'A' && slot <= 'Z' && secretWord[i] == std::string_view(&slot, 1)));
         }
         if (outcome != Outcome::Continue) {
             return;

@@ -93,30 +93,38 @@ void Board::show(const WindowState& now) {
     for (int index = 0; index < kLetterCount; ++index) {
         // Hidden and disabled: nothing, not even a screen reader's action, can press it.
         const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
-        letter(index)->setEnabled(shown);
-        letter(index)->setVisible(shown);
+        if (shown != shown_.lettersShown.test(static_cast<std::size_t>(index))) {
+            letter(index)->setEnabled(shown);
+            letter(index)->setVisible(shown);
+        }
     }
-    if (Label1->accessibleName().toStdString() != now.maskedWordSpoken) {
+    if (now.maskedWordSpoken != shown_.maskedWordSpoken) {
         Label1->setText(QString::fromStdString(now.maskedWord));
         Label1->setAccessibleName(QString::fromStdString(now.maskedWordSpoken));
     }
-    WinTotal->setText(QString::fromStdString(now.winsText));
-    const std::size_t misses = (now.pieces & ~drawing::designPieces()).count();
-    Hang->setAccessibleDescription(
-        QString::fromStdString(piecesShownText(static_cast<int>(misses))));
+    if (now.winsText != shown_.winsText) {
+        WinTotal->setText(QString::fromStdString(now.winsText));
+    }
+    if (now.pieces != shown_.pieces) {
+        const std::size_t misses = (now.pieces & ~drawing::designPieces()).count();
+        Hang->setAccessibleDescription(
+            QString::fromStdString(piecesShownText(static_cast<int>(misses))));
+    }
     shown_ = now;
 }
 
 void Board::paintEvent(QPaintEvent* event) {
     QtCanvas canvas(*this);
     const double scale = canvas.scale().factor();
-    const QRect dirty = event->rect();
-    // Every device pixel the widget's pixels touch.
-    const int left = static_cast<int>(std::floor(dirty.left() * scale));
-    const int top = static_cast<int>(std::floor(dirty.top() * scale));
-    const int right = static_cast<int>(std::ceil((dirty.right() + 1) * scale));
-    const int bottom = static_cast<int>(std::ceil((dirty.bottom() + 1) * scale));
-    drawing::drawBoard(canvas, canvas.scale(), shown_, {left, top, right - left, bottom - top});
+    // Each part on its own: a guess changes a key and a label far apart.
+    for (const QRect& dirty : event->region()) {
+        // Every device pixel the widget's pixels touch.
+        const int left = static_cast<int>(std::floor(dirty.left() * scale));
+        const int top = static_cast<int>(std::floor(dirty.top() * scale));
+        const int right = static_cast<int>(std::ceil((dirty.right() + 1) * scale));
+        const int bottom = static_cast<int>(std::ceil((dirty.bottom() + 1) * scale));
+        drawing::drawBoard(canvas, canvas.scale(), shown_, {left, top, right - left, bottom - top});
+    }
 }
 
 #include "Board.moc"

@@ -221,6 +221,15 @@ void QtForm1::showState() {
                     [this] { input([](Form1& form) { form.File_Cancel(); }); });
             chooser_->open();
         }
+        // A box or the dialog that the game has taken down goes from the screen too.
+        if (!now.box && box_ != nullptr) {
+            box_->disconnect(this);
+            box_->close();
+        }
+        if (!now.choosingFile && chooser_ != nullptr) {
+            chooser_->disconnect(this);
+            chooser_->close();
+        }
         if (now.ended) {
             QCoreApplication::exit(now.exitStatus);
         }
