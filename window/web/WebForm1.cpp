@@ -26,8 +26,8 @@ EM_JS(void, jsSetLabel, (const char* id, const char* text, const char* spoken), 
 EM_JS(void, jsDraw, (int deviceWidth, int deviceHeight, const char* markup), {
     Scaffle.draw(deviceWidth, deviceHeight, UTF8ToString(markup));
 });
-EM_JS(void, jsDrawKey, (int index, const char* markup), {
-    Scaffle.drawKey(index, UTF8ToString(markup));
+EM_JS(void, jsDrawPart, (int left, int top, const char* markup), {
+    Scaffle.drawPart(left + "," + top, UTF8ToString(markup));
 });
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
@@ -96,25 +96,15 @@ void WebForm1::show() {
     const WindowState now = shown_ = form_.window();
     const Scale scale = deviceScale();
     const std::vector<PixelRect> changed = drawing::changedBoxes(scale, before, now);
-    const auto isKey = [&](const PixelRect& box) {
-        for (int index = 0; index < kLetterCount; ++index) {
-            if (drawing::letterBox(scale, index) == box) {
-                return true;
-            }
-        }
-        return false;
-    };
-    if (!std::all_of(changed.begin(), changed.end(), isKey)) {
+    // A new round, or a change of many parts, is drawn whole; else each part that changed is
+    // drawn over the board, latest on top.
+    if (changed.size() > 6 || before.lettersShown.none()) {
         drawBoard(scale);
     } else {
-        // Keys alone have changed their looks: each one's face is drawn over the board's.
-        for (int index = 0; index < kLetterCount; ++index) {
-            const PixelRect key = drawing::letterBox(scale, index);
-            if (std::find(changed.begin(), changed.end(), key) != changed.end()) {
-                SvgDrawing face;
-                drawing::drawBoard(face, scale, now, key);
-                jsDrawKey(index, face.markup().c_str());
-            }
+        for (const PixelRect& box : changed) {
+            SvgDrawing part;
+            drawing::drawBoard(part, scale, now, box);
+            jsDrawPart(box.left, box.top, part.markup().c_str());
         }
     }
     if (now.caption != before.caption) {
