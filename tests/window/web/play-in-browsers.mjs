@@ -229,6 +229,11 @@ async function looks(browser, url, ratio) {
     return differ;
   }, shot, ratio);
   assert.equal(differ, 0, `${ratio}x`);
+  // What the guess and the press drew over the board is what the whole board drawn anew shows.
+  const parts = await page.$eval("#Parts", (drawn) => drawn.childElementCount);
+  assert.ok(parts > 0, `parts drawn over the board, ${ratio}x`);
+  await page.evaluate(() => Module._scaffleRedraw());
+  assert.ok(shot === await page.screenshot({ encoding: "base64" }), `the board drawn anew, ${ratio}x`);
   await page.close();
 }
 
