@@ -17,15 +17,11 @@ std::string cssFont(const design::Font& font, double pixels) {
     if (hundredths % 100 != 0) {
         size += "." + std::to_string(hundredths % 100 + 100).substr(1);
     }
-    // Faces a browser can draw as they are: no bitmap face, which no browser draws, and no
-    // face that would have to be narrowed. Where none is installed, as on most phones, the
-    // browser's own of the kind stands in.
-    std::string families = font.bitmap ? "" : "\"" + std::string(font.family) + "\", ";
-    for (const design::Face& face : font.standIns) {
-        if (face.widthPercent == 100) {
-            families += "\"" + std::string(face.family) + "\", ";
-        }
-    }
+    // The design's face where a browser can draw it (no bitmap face), then the metric-compatible
+    // stand-in, then the browser's own of the kind: Windows' stand-ins are what a browser on
+    // Windows gives for the kind anyway, and naming a face that is missing costs a look-up.
+    const std::string families = (font.bitmap ? "" : "\"" + std::string(font.family) + "\", ") +
+                                 "\"" + font.standIns.back().family + "\", ";
     return std::string(font.bold ? "bold " : "") + size + "px " + families + font.generic;
 }
 
