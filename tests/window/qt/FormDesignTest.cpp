@@ -78,6 +78,7 @@ void FormDesignTest::aLoadShowsTheFreshRoundOnAFixedWhiteWindow() {
     QCOMPARE(form.findChild<QLabel*>("Label1")->geometry(), QRect(8, 184, 297, 33));
     QCOMPARE(form.findChild<QLabel*>("WinTotal")->geometry(), QRect(152, 144, 137, 25));
     QCOMPARE(pixelAt(*form.centralWidget(), {5, 150}), QColor(255, 255, 255));
+    QCOMPARE(form.focusWidget(), form.letter(0));
 }
 
 void FormDesignTest::fontsFallBackToTheirMetricSubstitutes() {
@@ -109,42 +110,6 @@ void FormDesignTest::menuHoldsThreeCommandsWithTheirShortcuts() {
     QCOMPARE(commands[2]->shortcut(), QKeySequence("Ctrl+X"));
 }
 
-void FormDesignTest::keysAreRaisedYellowButtonsThatFillTheirSquares() {
-    GameFixture game;
-    game.writeDefault("Test\nOTTER\n");
-    game.start();
-    QAbstractButton* z = game.form().letter(25);  // at (248, 75), 25 pixels square
-    const QColor white(255, 255, 255), black(0, 0, 0);
-
-    QImage client = game.form().centralWidget()->grab().toImage();
-    // Lit from the top left, shaded at the bottom right, the window's white around it.
-    QCOMPARE(client.pixelColor(248, 75), white);
-    QCOMPARE(client.pixelColor(272, 99), black);
-    QCOMPARE(client.pixelColor(260, 101), white);
-    QCOMPARE(client.pixelColor(10, 186), QColor(255, 192, 255));
-
-    QTest::mousePress(z, Qt::LeftButton);
-    client = game.form().centralWidget()->grab().toImage();
-    QCOMPARE(client.pixelColor(248, 75), black);  // sunk while pressed
-    QTest::mouseRelease(z, Qt::LeftButton);
-}
-
-void FormDesignTest::theFocusMarkShowsOnAFromTheLoadOn() {
-    GameFixture game;
-    game.writeDefault("Test\nOTTER\n");
-    game.start();
-    game.form().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&game.form()));
-    QVERIFY(game.form().letter(0)->hasFocus());
-    const QImage client = game.form().centralWidget()->grab().toImage();
-    // A at (111, 0): its mark three pixels in, on the yellow face.
-    const QColor mark = client.pixelColor(114, 12);
-    const QColor face = client.pixelColor(116, 12);
-    QCOMPARE(face, QColor(255, 255, 0));
-    QVERIFY2(contrast(mark, face) >= 3, qPrintable(QString::number(contrast(mark, face))));
-    QCOMPARE(client.pixelColor(114 + 25, 12), face);  // B has no mark
-}
-
 void FormDesignTest::labelsKeepTheirInkUnderADarkColourScheme() {
     const QPalette before = QApplication::palette();
     QPalette dark = before;
@@ -170,30 +135,6 @@ void FormDesignTest::labelsKeepTheirInkUnderADarkColourScheme() {
             }
         }
         QVERIFY2(ink >= 4.5, qPrintable(QString("%1: %2:1").arg(name).arg(ink)));
-    }
-}
-
-void FormDesignTest::eachMissPaintsItsPieceInItsColour() {
-    GameFixture game;
-    game.writeDefault("Test\nQQQQQQQQ\n");
-    game.start();
-
-    struct Expected {
-        QPoint point;
-        QColor colour;
-    };
-    // A point on each piece, away from where others cross it.
-    const Expected pieces[] = {
-        {{104, 72}, {255, 128, 0}},  {{76, 8}, {255, 128, 0}}, {{48, 16}, {255, 128, 0}},
-        {{48, 30}, {255, 192, 128}}, {{48, 60}, {255, 0, 0}},  {{60, 112}, {0, 0, 255}},
-        {{36, 112}, {0, 0, 255}},    {{60, 68}, {0, 255, 0}},  {{36, 68}, {0, 255, 0}},
-    };
-    const QString misses = "ABCDEFGHI";
-    for (int k = 0; k < 9; ++k) {
-        const Expected& piece = pieces[k];
-        QCOMPARE(pixelAt(*game.form().centralWidget(), piece.point), QColor(255, 255, 255));
-        game.click(misses[k].toLatin1());
-        QCOMPARE(pixelAt(*game.form().centralWidget(), piece.point), piece.colour);
     }
 }
 

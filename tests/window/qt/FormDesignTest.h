@@ -12,10 +12,7 @@ private Q_SLOTS:
     void aLoadShowsTheFreshRoundOnAFixedWhiteWindow();
     void fontsFallBackToTheirMetricSubstitutes();
     void menuHoldsThreeCommandsWithTheirShortcuts();
-    void keysAreRaisedYellowButtonsThatFillTheirSquares();
-    void theFocusMarkShowsOnAFromTheLoadOn();
     void labelsKeepTheirInkUnderADarkColourScheme();
-    void eachMissPaintsItsPieceInItsColour();
     void everyControlHasANameAScreenReaderCanSay();
     void focusRunsThroughTheLettersAToZ();
 };
