@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-
 #include "Drawing.h"
 #include "Menu.h"
 #include "SvgDrawing.h"
