@@ -1,6 +1,6 @@
 #!/bin/bash
 # Builds the Windows program and its zip twice from this tree, in two folders, under two umasks
-# and at two moments, and requires the same bytes both times.
+# and at two moments, and requires the same bytes both times, and Windows' line ends in its texts.
 # Usage: same-bytes-twice.sh SOURCE_DIR ICON
 set -euo pipefail
 source_dir=$1 icon=$2
@@ -21,4 +21,8 @@ for file in scaffle.exe scaffle-*-windows.zip; do
     cmp "$work"/first/$file "$work"/second-of-two/$file ||
         { echo "FAIL: $file differs between two builds"; exit 1; }
 done
-echo "PASS: the program and the zip are the same bytes from two builds"
+# Notepad before Windows 10 1809 shows a text of LF ends as one line.
+for text in "$work"/first/scaffle-*/{README,LICENSE}.txt; do
+    if grep -qv $'\r$' "$text"; then echo "FAIL: $(basename "$text") has a line without CR LF"; exit 1; fi
+done
+echo "PASS: the program and the zip are the same bytes from two builds, the texts with CR LF"
