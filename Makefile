@@ -16,7 +16,7 @@ WINDOWS_PACKAGES := $(BUILD_PACKAGES) mingw-w64 g++-mingw-w64-x86-64-posix zip
 WINE_PACKAGES := wine wine64 googletest xvfb openbox xdotool x11-utils imagemagick fonts-liberation
 # The browser: Debian's Emscripten; for its tests, the browsers, and npm where no Node.js on the
 # machine brings its own.
-WEB_PACKAGES := emscripten
+WEB_PACKAGES := $(BUILD_PACKAGES) emscripten
 WEB_TEST_PACKAGES := chromium firefox-esr $(if $(shell command -v npm),,npm)
 BUILD := build
 WINDOWS_BUILD := build-windows
@@ -157,13 +157,17 @@ bench-windows: deps-test-windows
 	cmake --build $(WINDOWS_BUILD)/wine-bench -j $(JOBS)
 	bash bench/win32/windows-start.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/wine-bench/wine_start_bench
 
-# $(call configure-web,TESTS): the page in build-web/scaffle.html, the WebAssembly inside it,
+# $(call configure-web,TESTS): the page in build-web/scaffle.html, the WebAssembly and the icon
+# inside it (the icon made by a native build of icon/, as for Windows),
 # with or without the core's tests as WebAssembly for Node.js. Emscripten's tools find Debian's
 # JavaScript modules through NODE_PATH whichever Node.js runs them.
 EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 define configure-web
+	cmake -S icon -B $(WEB_BUILD)/icon -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WEB_BUILD)/icon -j $(JOBS) --target scaffle_icons
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DBUILD_TESTING=$(1) -DCMAKE_CROSSCOMPILING_EMULATOR=node \
+	  -DSCAFFLE_WEB_ICONS=$(CURDIR)/$(WEB_BUILD)/icon/hicolor \
 	  -DCMAKE_CXX_FLAGS=-fwasm-exceptions -DCMAKE_EXE_LINKER_FLAGS=-fwasm-exceptions
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 endef

@@ -18,9 +18,18 @@ WordFile WordFile::ofBytes(std::string name, std::string bytes) {
     return file;
 }
 
+WordFile WordFile::refused(std::string name, InputError why) {
+    WordFile file = ofBytes(std::move(name), {});
+    file.refusal_ = std::move(why);
+    return file;
+}
+
 WordList WordFile::read() const {
     const std::string shown = bytes_ ? name_ : shownWordFilePath(name_);
     try {
+        if (refusal_) {
+            throw *refusal_;
+        }
         if (bytes_) {
             return WordList::fromBytes(*bytes_);
         }

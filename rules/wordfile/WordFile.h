@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "InputError.h"
 #include "WordList.h"
 
 // A word file as the player chose it: a path, read afresh at every round start, or the bytes of
@@ -13,6 +15,8 @@ public:
     WordFile() = default;
     static WordFile atPath(std::string path);
     static WordFile ofBytes(std::string name, std::string bytes);
+    // A file the host could not read, refused as a path would be.
+    static WordFile refused(std::string name, InputError why);
 
     // The path as it was given, or the name that came with the bytes.
     const std::string& name() const { return name_; }
@@ -24,4 +28,5 @@ private:
     std::string name_;
     // Shared, so that the state keeps a chosen file's bytes for its next rounds without copies.
     std::shared_ptr<const std::string> bytes_;
+    std::optional<InputError> refusal_;
 };

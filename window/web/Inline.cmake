@@ -1,8 +1,15 @@
-# Puts the game's script and its WebAssembly, as base64, into the page: one file that plays from
-# anywhere, a disk included.
+# Puts the game's script, its WebAssembly and its icons, as base64, into the page: one file that
+# plays from anywhere, a disk included, and asks the network for nothing.
 file(READ ${SCRIPT} script)
 execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE wasm COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${PAGE} page)
+list(GET ICONS 0 svg)
+list(GET ICONS 1 png)
+foreach(icon svg png)
+    execute_process(COMMAND base64 -w0 ${${icon}} OUTPUT_VARIABLE ${icon} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+string(REPLACE "@SCAFFLE_ICON_SVG@" "${svg}" page "${page}")
+string(REPLACE "@SCAFFLE_ICON_PNG@" "${png}" page "${page}")
 string(REPLACE "@SCAFFLE_SCRIPT@" "${script}" page "${page}")
 string(REPLACE "@SCAFFLE_WASM@" "${wasm}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

@@ -3,16 +3,23 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <new>
+#include <string>
 
+#include "InputError.h"
 #include "Menu.h"
 #include "Random.h"
 #include "WebForm1.h"
+#include "WordFileInput.h"
 
 namespace {
 
 struct Run {
     ClockRandom random;
     WebForm1 window{random};
+    // The file the player chose, while the page reads it.
+    std::string chosenName;
+    std::string chosenBytes;
 };
 std::unique_ptr<Run> run;
 
@@ -21,6 +28,10 @@ void input(Event event) {
     if (run != nullptr) {
         run->window.input(event);
     }
+}
+
+void choose(const WordFile& file) {
+    input([&](Form1& form) { form.File_Choose(file); });
 }
 
 }  // namespace
@@ -69,11 +80,38 @@ EMSCRIPTEN_KEEPALIVE void scaffleBoxClosed() {
     input([](Form1& form) { form.Box_Close(); });
 }
 
-// The bytes of the file the player chose, read in the page: they go nowhere else.
-EMSCRIPTEN_KEEPALIVE void scaffleFileChosen(const char* name, const char* bytes, int size) {
+// Room for the bytes of the file the player chose, which the page reads straight into it: the
+// page keeps no copy. A file larger than any word file, or one there is no room for, is refused
+// unread, and gets no room.
+EMSCRIPTEN_KEEPALIVE char* scaffleFileRoom(const char* name, double size) {
+    if (run == nullptr) {
+        return nullptr;
+    }
+    if (size > static_cast<double>(kLargestWordFile)) {
+        choose(WordFile::refused(name, InputError(InputRefusal::TooLarge)));
+        return nullptr;
+    }
+    try {
+        run->chosenBytes.assign(static_cast<std::size_t>(size), '\0');
+    } catch (const std::bad_alloc&) {
+        choose(WordFile::refused(name, InputError(InputRefusal::CannotRead, "not enough memory")));
+        return nullptr;
+    }
+    run->chosenName = name;
+    return run->chosenBytes.data();
+}
+
+// The page has read the bytes into their room, or says why it could not.
+EMSCRIPTEN_KEEPALIVE void scaffleFileRead(const char* failure) {
+    if (run == nullptr) {
+        return;
+    }
     const WordFile file =
-        WordFile::ofBytes(name, std::string(bytes, static_cast<std::size_t>(size)));
-    input([&](Form1& form) { form.File_Choose(file); });
+        failure != nullptr
+            ? WordFile::refused(run->chosenName, InputError(InputRefusal::CannotRead, failure))
+            : WordFile::ofBytes(run->chosenName, std::move(run->chosenBytes));
+    run->chosenBytes = std::string();
+    choose(file);
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleFileCancelled() {

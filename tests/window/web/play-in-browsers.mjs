@@ -23,6 +23,9 @@ const utf16 = wordFile("birds.scf", Buffer.concat([Buffer.from([0xff, 0xfe]),
                                                   Buffer.from("V\u00f6gel\r\nWREN\r\n", "utf16le")]));
 const ansi = wordFile("prices.scf", Buffer.from([...Buffer.from("Prices "), 0x80, 0x0d, 0x0a,
                                                 ...Buffer.from("EURO\r\n")]));
+// Larger than any word file, with no blocks on the disk: it must be refused unread.
+const huge = wordFile("huge.scf", "");
+fs.truncateSync(huge, 257 * 1024 * 1024);
 
 const browsers = [
   { name: "Chromium", launch: { browser: "chrome", executablePath: "/usr/bin/chromium",
@@ -31,8 +34,14 @@ const browsers = [
                                protocol: "webDriverBiDi", headless: true } },
 ];
 
-// A static server of the page alone, as any web server would serve it.
+// A static server of the page alone, as any web server would serve it; it notes what else is
+// asked of it.
+const asked = [];
 const server = http.createServer((request, response) => {
+  if (request.url !== "/scaffle.html") {
+    asked.push(request.url);
+    return response.writeHead(404).end();
+  }
   response.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
   fs.createReadStream(pagePath).pipe(response);
 });
@@ -100,10 +109,11 @@ async function play(browser, url) {
     if (message.type() === "error" || message.type() === "warn") problems.push(message.text());
   });
   page.on("pageerror", (error) => problems.push(String(error)));
+  const loaded = [];
+  // Its icon is in it, as a data: address.
+  page.on("request", (request) => request.url() === url || request.url().startsWith("data:") || loaded.push(request.url()));
   await page.goto(url);
   await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
-  const loaded = [];
-  page.on("request", (request) => loaded.push(request.url()));
 
   // The built-in list, silently; A has the focus.
   assert.equal(await label(page, "WinTotal"), "Wins: 0");
@@ -131,25 +141,44 @@ async function play(browser, url) {
   await closeBox(page);
   await page.waitForFunction(() => document.querySelector("#WinTotal").textContent === "Wins: 2");
 
-  // A refused file and a cancelled choice leave the round; About and its box.
+  // Refused files and a cancelled choice leave the round; About and its box.
   await open(page, empty);
   assert.deepEqual(await box(page), { title: "Scaffle!",
                                       text: "The word file empty.scf cannot be used: it is empty." });
   await closeBox(page, "Escape");
+  await open(page, huge);
+  assert.equal((await box(page)).text, "The word file huge.scf cannot be used: it is larger than 256 MiB.");
+  await closeBox(page);
   await open(page, null);
   await page.focus("#Letter2");
   await ctrl(page, "a");
   assert.equal((await box(page)).title, "About Scaffle!");
   await closeBox(page, " ");
   assert.equal(await focusedLetter(page), "C");
-  // A click where there is no control, and About from the menu with the mouse, leave it there.
+  // A click where there is no control, in the window or around it, and About from the menu with
+  // the mouse, leave it there.
   const board = await (await page.$("#Board")).boundingBox();
   await page.mouse.click(board.x + 10, board.y + 10);
+  await page.mouse.click(2, 2);
   await page.click("#mnuFile");
   await page.click("#fileMenu > button:nth-child(2)");
   await closeBox(page);
   assert.equal(await focusedLetter(page), "C");
   assert.equal(await page.title(), "Scaffle! Category: Test");
+  // The menu as a menu button: Down opens it on its first item; it closes when the focus leaves
+  // it, and at Escape, which gives the letter its focus back.
+  const menuOpen = () => page.$eval("#fileMenu", (menu) => !menu.hidden);
+  await page.focus("#mnuFile");
+  await page.keyboard.press("ArrowDown");
+  assert.match(await page.evaluate(() => document.activeElement.textContent), /^Open/);
+  await page.focus("#Letter3");
+  assert.equal(await menuOpen(), false);
+  await page.focus("#mnuFile");
+  await page.keyboard.press("Enter");
+  assert.equal(await menuOpen(), true);
+  await page.keyboard.press("Escape");
+  assert.equal(await menuOpen(), false);
+  assert.equal(await focusedLetter(page), "D");
 
   // UTF-16 and Windows' ANSI, read as their editors meant them.
   await open(page, utf16);
@@ -163,6 +192,12 @@ async function play(browser, url) {
                                       text: "You lost! The word was EURO. Try again next time!" });
   await closeBox(page);
   await page.waitForSelector("#ended:not([hidden])");
+  assert.equal(await page.title(), "Scaffle! The game has ended.");
+  if (page.browser().protocol !== "webDriverBiDi") {
+    const focused = (node) => node.focused ? node : node.children?.map(focused).find(Boolean);
+    const again = focused(await page.accessibility.snapshot());
+    assert.deepEqual([again.name, again.description], ["Start again", "The game has ended."]);
+  }
   await page.click("#again");
   await page.waitForFunction(() => document.title === "Scaffle! Category: Animals");
   assert.equal(await label(page, "WinTotal"), "Wins: 0");
@@ -173,7 +208,7 @@ async function play(browser, url) {
 
   const stored = await page.evaluate(() => document.cookie.length + localStorage.length + sessionStorage.length);
   assert.equal(stored, 0, "the page stored something");
-  assert.deepEqual(loaded, [], "the page asked for something after it had loaded");
+  assert.deepEqual(loaded, [], "the page asked for something besides itself");
   assert.deepEqual(problems, [], "the console showed a problem");
   await page.close();
 }
@@ -237,6 +272,20 @@ async function looks(browser, url, ratio) {
   await page.close();
 }
 
+// On a Mac the commands answer Cmd, and the menu shows its symbol.
+async function onAMac(browser, url) {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, "platform", { get: () => "MacIntel" }));
+  await page.goto(url);
+  await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
+  assert.equal(await page.$eval("#fileMenu > button span:last-child", (shortcut) => shortcut.textContent), "\u2318O");
+  await page.keyboard.down("Meta");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Meta");
+  assert.equal((await box(page)).title, "About Scaffle!");
+  await page.close();
+}
+
 // On a phone held upright the window fills the width, and in a small window as much as fits; it
 // never scrolls, is drawn as sharp, and on the phone a tap on a key guesses it.
 async function onAPhone(browser, url) {
@@ -276,6 +325,8 @@ for (const { name, launch } of browsers) {
     }
     await onAPhone(browser, served);
     console.log(`PASS: ${name}, on a phone`);
+    await onAMac(browser, served);
+    console.log(`PASS: ${name}, on a Mac`);
   } catch (error) {
     failed = true;
     console.log(`FAIL: ${name}: ${error.stack}`);
@@ -284,5 +335,9 @@ for (const { name, launch } of browsers) {
   }
 }
 server.close();
+if (asked.length > 0) {
+  failed = true;
+  console.log(`FAIL: the pages asked the server for ${asked.join(", ")}`);
+}
 fs.rmSync(words, { recursive: true });
 process.exit(failed ? 1 : 0);
