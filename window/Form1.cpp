@@ -20,6 +20,14 @@ constexpr FileType kWordFileFilter[] = {
 constexpr const char* kProblemTitle = "Scaffle!";
 constexpr const char* kBuiltInInstead = "The built-in animals are played instead.";
 
+// The gallows as drawn, and as a screen reader reads it: a piece of it beyond the design's is a
+// miss.
+void showPieces(WindowState& window, PiecesShown pieces) {
+    window.pieces = pieces;
+    window.piecesSpoken =
+        piecesShownText(static_cast<int>((pieces & ~drawing::designPieces()).count()));
+}
+
 }  // namespace
 
 std::span<const FileType> wordFileFilter() {
@@ -44,7 +52,9 @@ public:
     void hideLetter(int letterIndex) override {
         window_.lettersShown.reset(static_cast<std::size_t>(letterIndex));
     }
-    void showPiece(int piece) override { window_.pieces.set(static_cast<std::size_t>(piece - 1)); }
+    void showPiece(int piece) override {
+        showPieces(window_, PiecesShown(window_.pieces).set(static_cast<std::size_t>(piece - 1)));
+    }
 
 private:
     WindowState& window_;
@@ -81,7 +91,7 @@ void Form1::load() {
     window_.news = before.news;
     window_.maskedWord = design::kLabel1Text;
     window_.winsText = design::kWinTotalText;
-    window_.pieces = drawing::designPieces();
+    showPieces(window_, drawing::designPieces());
 
     random_.seedFromClock();
     window_.lettersShown.set();
@@ -168,9 +178,8 @@ void Form1::guess(int letterIndex) {
     }
     switch (outcome) {
         case Outcome::Continue:
-            tell(state_.missesLeft < missesBefore
-                     ? piecesShownText(kMissesPerRound - state_.missesLeft)
-                     : maskedWordNews(state_.slots));
+            tell(state_.missesLeft < missesBefore ? window_.piecesSpoken
+                                                  : maskedWordNews(state_.slots));
             break;
         case Outcome::Lost:
             show({"Try Again!", "You lost! The word was " + secretWordShown(state_.secretWord) +
@@ -179,7 +188,9 @@ void Form1::guess(int letterIndex) {
             break;
         case Outcome::Won:
             tell(maskedWordNews(state_.slots));
-            show({"Winner!", "You won! Wow!"}, Then::NextRound);
+            // The box takes the focus at once, so the word is heard with it.
+            show({"Winner!", "You won! Wow!", secretWordShown(state_.secretWord) + "."},
+                 Then::NextRound);
             break;
     }
 }
@@ -221,7 +232,7 @@ void Form1::File_Cancel() {
 
 void Form1::clearBoard() {
     window_.lettersShown.set();
-    window_.pieces = drawing::designPieces();
+    showPieces(window_, drawing::designPieces());
     if (window_.focus < 0) {
         window_.focus = 0;
     }

@@ -13,6 +13,11 @@ using PiecesShown = std::bitset<12>;
 struct Box {
     std::string title;
     std::string text;
+    // What a screen reader hears before the text, where the box says less than the player
+    // should hear: the completed word at a win.
+    std::string heard = {};
+
+    std::string spokenText() const { return heard.empty() ? text : heard + " " + text; }
     bool operator==(const Box&) const = default;
 };
 
@@ -37,6 +42,8 @@ struct WindowState {
     // The window is the one the player is using: only then does a key show its focus mark.
     bool active = false;
     PiecesShown pieces;
+    // What a screen reader reads of the gallows at any time: "3 of 9 pieces shown".
+    std::string piecesSpoken;
     // Label1: its text, its font's height in pixels of the design, and what a screen reader
     // reads for it.
     std::string maskedWord;

@@ -19,10 +19,12 @@ std::string label1Text(std::string_view slots) {
 }
 
 std::string maskedWordNews(std::string_view slots) {
-    if (slots.size() <= kMostLettersShown) {
-        return maskedWordText(slots);
+    std::string spoken;
+    for (const char& slot : slots.substr(0, kMostLettersShown)) {
+        spoken += spoken.empty() ? "" : ", ";
+        spoken += slot == '_' ? std::string_view("blank") : std::string_view(&slot, 1);
     }
-    return startAndLength(maskedWordText(slots.substr(0, kMostLettersShown)), slots.size());
+    return slots.size() <= kMostLettersShown ? spoken : startAndLength(spoken, slots.size());
 }
 
 std::string secretWordShown(std::string_view secretWord) {

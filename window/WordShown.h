@@ -13,8 +13,9 @@ inline constexpr std::size_t kMostLettersShown = 100;
 // slots, where the centred label has them.
 std::string label1Text(std::string_view slots);
 
-// What a screen reader is told of the masked word: the whole of it, or the start of a longer
-// one and its length.
+// What a screen reader is told of the masked word, slot by slot, a hidden one as "blank" (a
+// reader says an underscore as "underscore", or not at all): the whole of it, or the start of a
+// longer one and its length.
 std::string maskedWordNews(std::string_view slots);
 
 // The secret word, in UTF-8, as the loss tells it: the whole of it, or the start of a longer

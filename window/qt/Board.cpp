@@ -9,7 +9,6 @@
 #include "Drawing.h"
 #include "QtCanvas.h"
 #include "QtLook.h"
-#include "RoundTexts.h"
 
 namespace {
 
@@ -105,10 +104,8 @@ void Board::show(const WindowState& now) {
     if (now.winsText != shown_.winsText) {
         WinTotal->setText(QString::fromStdString(now.winsText));
     }
-    if (now.pieces != shown_.pieces) {
-        const std::size_t misses = (now.pieces & ~drawing::designPieces()).count();
-        Hang->setAccessibleDescription(
-            QString::fromStdString(piecesShownText(static_cast<int>(misses))));
+    if (now.piecesSpoken != shown_.piecesSpoken) {
+        Hang->setAccessibleDescription(QString::fromStdString(now.piecesSpoken));
     }
     shown_ = now;
 }

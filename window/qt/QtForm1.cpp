@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -197,6 +198,10 @@ void QtForm1::showState() {
                                    QString::fromStdString(now.box->text), QMessageBox::Ok, this);
             box_->setAttribute(Qt::WA_DeleteOnClose);
             box_->setTextFormat(Qt::PlainText);
+            // A screen reader reads the box's text by its label's name.
+            if (auto* text = box_->findChild<QLabel*>("qt_msgbox_label")) {
+                text->setAccessibleName(QString::fromStdString(now.box->spokenText()));
+            }
             // A window manager shortens a title that is wider than its box ("W..." for
             // "Winner!"): the box is made wide enough for the whole title and the frame's
             // buttons.

@@ -30,8 +30,8 @@ EM_JS(void, jsDrawPart, (int left, int top, const char* markup), {
 EM_JS(void, jsShowLetter, (int index, bool shown), { Scaffle.showLetter(index, shown); });
 EM_JS(void, jsFocusLetter, (int index), { Scaffle.focusLetter(index); });
 EM_JS(void, jsTell, (const char* news), { Scaffle.tell(UTF8ToString(news)); });
-EM_JS(void, jsMessage, (const char* title, const char* text), {
-    Scaffle.message(UTF8ToString(title), UTF8ToString(text));
+EM_JS(void, jsMessage, (const char* title, const char* text, const char* spoken), {
+    Scaffle.message(UTF8ToString(title), UTF8ToString(text), UTF8ToString(spoken));
 });
 EM_JS(void, jsChooseFile, (const char* accept), { Scaffle.chooseFile(UTF8ToString(accept)); });
 EM_JS(void, jsEnd, (), { Scaffle.end(); });
@@ -71,6 +71,7 @@ WebForm1::WebForm1(Random& random) : form_(random, measure) {
     }
     place("Label1", drawing::label1Box(kCssScale));
     place("WinTotal", drawing::winTotalBox(kCssScale));
+    place("Hang", drawing::gallowsBounds(kCssScale));
 }
 
 Scale WebForm1::deviceScale() {
@@ -111,6 +112,9 @@ void WebForm1::show() {
     if (now.maskedWordSpoken != before.maskedWordSpoken) {
         jsSetLabel("Label1", now.maskedWord.c_str(), now.maskedWordSpoken.c_str());
     }
+    if (now.piecesSpoken != before.piecesSpoken) {
+        jsSetLabel("Hang", "", ("Gallows, " + now.piecesSpoken).c_str());
+    }
     if (now.winsText != before.winsText) {
         jsSetLabel("WinTotal", now.winsText.c_str(), now.winsText.c_str());
     }
@@ -134,7 +138,7 @@ void WebForm1::show() {
         jsTell(now.news.text.c_str());
     }
     if (now.box && now.box != before.box) {
-        jsMessage(now.box->title.c_str(), now.box->text.c_str());
+        jsMessage(now.box->title.c_str(), now.box->text.c_str(), now.box->spokenText().c_str());
     }
     if (now.choosingFile && !before.choosingFile) {
         jsChooseFile(accepted().c_str());

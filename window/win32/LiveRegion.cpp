@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <functional>
+
 namespace {
 
 // From the UI Automation headers, which mingw-w64 does not have.
@@ -10,21 +12,35 @@ constexpr GUID kLiveSettingProperty = {
 constexpr LONG kPolite = 1;
 constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
 
+// Gives the control's accessible object a property, where the system has accessibility
+// services; where it has none, there is nobody to speak to.
+void annotate(const std::function<void(IAccPropServices&)>& set) {
+    IAccPropServices* properties = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&properties)))) {
+        set(*properties);
+        properties->Release();
+    }
+}
+
 }  // namespace
 
 void makeLiveRegion(HWND control) {
-    IAccPropServices* properties = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&properties)))) {
-        return;  // no accessibility services: nobody to speak to
-    }
-    VARIANT polite;
-    VariantInit(&polite);
-    polite.vt = VT_I4;
-    polite.lVal = kPolite;
-    properties->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                            kLiveSettingProperty, polite);
-    properties->Release();
+    annotate([control](IAccPropServices& properties) {
+        VARIANT polite;
+        VariantInit(&polite);
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        properties.SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                               kLiveSettingProperty, polite);
+    });
+}
+
+void nameForScreenReaders(HWND control, const std::wstring& name) {
+    annotate([&](IAccPropServices& properties) {
+        properties.SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  PROPID_ACC_NAME, name.c_str());
+    });
 }
 
 void announce(HWND control, const std::wstring& text) {

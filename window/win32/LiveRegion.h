@@ -8,3 +8,5 @@
 // saying and without moving the focus: a live region, as Windows 8 and later have them.
 void makeLiveRegion(HWND control);
 void announce(HWND control, const std::wstring& text);
+// What a screen reader reads as the control's name, in place of its text.
+void nameForScreenReaders(HWND control, const std::wstring& name);

@@ -26,7 +26,9 @@ constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
 // Control numbers; 1 and 2 are what Return and Escape send. The File menu's commands are
 // numbered from kFirstCommand in their order.
-enum : int { kFirstCommand = 100, kLabel1 = 200, kWinTotal, kFirstLetter = 1000 };
+enum : int { kFirstCommand = 100, kLabel1 = 200, kWinTotal, kHang, kFirstLetter = 1000 };
+// The message box's text, as Windows numbers it.
+constexpr int kBoxText = 0xFFFF;
 // Posted once the event that asked for them is over: a box, the open dialog, a state to show.
 enum : UINT { kShowBox = WM_APP, kChooseFile, kShowState };
 
@@ -147,6 +149,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Random& random)
     }
     Label1 = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kLabel1);
     WinTotal = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kWinTotal);
+    Hang = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kHang);
     News = control(L"STATIC", nullptr, WS_VISIBLE | SS_NOPREFIX, 0);
     makeLiveRegion(News);
     fitTo(GetDpiForWindow(window_));
@@ -309,6 +312,7 @@ void Win32Form1::showState() {
     }
     SetWindowTextW(Label1, wideText(now.maskedWordSpoken).c_str());
     SetWindowTextW(WinTotal, wideText(now.winsText).c_str());
+    SetWindowTextW(Hang, wideText("Gallows, " + now.piecesSpoken).c_str());
     // Letters come before the focus and go after it, so that it never falls on a hidden one.
     const auto showLetters = [&](bool shown) {
         for (int index = 0; index < kLetterCount; ++index) {
@@ -343,7 +347,21 @@ void Win32Form1::showState() {
 
 void Win32Form1::showBox() {
     if (const std::optional<Box> box = form_.window().box) {
+        // A screen reader reads the box's text by its name, given before the box is shown.
+        static std::wstring spoken;
+        spoken = wideText(box->spokenText());
+        const HHOOK hook = SetWindowsHookExW(
+            WH_CBT,
+            [](int code, WPARAM wParam, LPARAM lParam) {
+                if (code == HCBT_ACTIVATE) {
+                    nameForScreenReaders(GetDlgItem(reinterpret_cast<HWND>(wParam), kBoxText),
+                                         spoken);
+                }
+                return CallNextHookEx(nullptr, code, wParam, lParam);
+            },
+            nullptr, GetCurrentThreadId());
         MessageBoxW(window_, wideText(box->text).c_str(), wideText(box->title).c_str(), MB_OK);
+        UnhookWindowsHookEx(hook);
         input([](Form1& form) { form.Box_Close(); });
     }
 }
@@ -393,6 +411,7 @@ void Win32Form1::fitTo(UINT dpi) {
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     place(Label1, drawing::label1Box(scale()));
     place(WinTotal, drawing::winTotalBox(scale()));
+    place(Hang, drawing::gallowsBounds(scale()));
     for (int index = 0; index < kLetterCount; ++index) {
         place(Letter[index], drawing::letterBox(scale(), index));
     }

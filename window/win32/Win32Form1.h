@@ -52,6 +52,8 @@ private:
     std::array<HWND, kLetterCount> Letter{};
     HWND Label1 = nullptr;
     HWND WinTotal = nullptr;
+    // The gallows, as a screen reader reads it; the board draws it.
+    HWND Hang = nullptr;
     // What a screen reader is told: a live region no bigger than nothing, seen by nobody.
     HWND News = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

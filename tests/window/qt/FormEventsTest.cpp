@@ -1,6 +1,7 @@
 #include "FormEventsTest.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QPointer>
 
 #include "GameFixture.h"
@@ -17,6 +18,9 @@ void FormEventsTest::aWinsNewRoundIsShownInTheSameWindowWithNothingTornDown() {
     for (const char letter : std::string("TZOER")) {
         game.click(letter);
     }
+    // The box takes the focus as the word is told: a screen reader hears the word in the box.
+    QCOMPARE(game.form().findChild<QLabel*>("qt_msgbox_label")->accessibleName(),
+             "OTTER. You won! Wow!");
     QCOMPARE(game.closeBox(), "Winner!");
 
     QVERIFY(board == game.form().centralWidget());

@@ -100,6 +100,11 @@ async function ctrl(page, key) {
   await page.keyboard.press(key);
   await page.keyboard.up("Control");
 }
+// The first node of what a screen reader meets in the page that passes the test (Chromium only).
+async function heard(page, test) {
+  const find = (node) => test(node) ? node : node.children?.map(find).find(Boolean);
+  return find(await page.accessibility.snapshot());
+}
 const focusedLetter = (page) => page.evaluate(() => document.activeElement.textContent);
 
 async function play(browser, url) {
@@ -133,6 +138,11 @@ async function play(browser, url) {
   await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
   for (const letter of "OTER") await pressWithKeys(page, letter);
   assert.deepEqual(await box(page), { title: "Winner!", text: "You won! Wow!" });
+  // The box takes the focus as the word is told: a screen reader hears the word with it.
+  if (page.browser().protocol !== "webDriverBiDi") {
+    const dialog = await heard(page, (node) => node.role === "dialog");
+    assert.equal(dialog.description, "OTTER. You won! Wow!");
+  }
   await closeBox(page);
   await page.waitForFunction(() => document.querySelector("#WinTotal").textContent === "Wins: 1");
   assert.equal(await label(page, "Label1"), "_ _ _ _ _");
@@ -194,8 +204,7 @@ async function play(browser, url) {
   await page.waitForSelector("#ended:not([hidden])");
   assert.equal(await page.title(), "Scaffle! The game has ended.");
   if (page.browser().protocol !== "webDriverBiDi") {
-    const focused = (node) => node.focused ? node : node.children?.map(focused).find(Boolean);
-    const again = focused(await page.accessibility.snapshot());
+    const again = await heard(page, (node) => node.focused);
     assert.deepEqual([again.name, again.description], ["Start again", "The game has ended."]);
   }
   await page.click("#again");
@@ -226,6 +235,10 @@ async function looks(browser, url, ratio) {
   // Pressed as a screen reader presses a button, which leaves the focus where it was.
   await page.$eval("#Letter25", (key) => key.click());
   assert.equal(await label(page, "news"), "1 of 9 pieces shown");
+  // The gallows and the masked word, read at any time.
+  const spoken = (id) => page.$eval(`#${id}`, (element) => element.getAttribute("aria-label"));
+  assert.equal(await spoken("Hang"), "Gallows, 1 of 9 pieces shown");
+  assert.equal(await spoken("Label1"), "blank, blank, blank, blank, blank");
   assert.equal(await shown(page, "#Letter25"), false);
   // Q held down: its face drawn alone over the board's.
   await page.$eval("#Letter16", (key) => key.dispatchEvent(new PointerEvent("pointerdown", { bubbles: true })));

@@ -230,6 +230,7 @@ TEST_F(Window, tellsAScreenReaderTheLettersTheLabelsAndEachResultThroughALiveReg
         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     EXPECT_EQ(accessible(control(200)).first, wideText(form.form().window().maskedWordSpoken));
     EXPECT_EQ(accessible(control(201)).first, L"Wins: 0");
+    EXPECT_EQ(accessible(control(202)).first, L"Gallows, 1 of 9 pieces shown");
     form.input([](Form1& game) { game.Letter_Click('Q' - 'A'); });
     for (int wait = 0; wait < 100 && liveRegionsChanged.empty(); ++wait) {
         MSG message;
