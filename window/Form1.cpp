@@ -88,6 +88,7 @@ void Form1::load() {
     const WindowState before = window_;
     window_ = WindowState{};
     window_.active = before.active;
+    window_.focusCues = before.focusCues;
     window_.news = before.news;
     window_.maskedWord = design::kLabel1Text;
     window_.winsText = design::kWinTotalText;
@@ -128,6 +129,10 @@ void Form1::Form_Activate() {
 void Form1::Form_Deactivate() {
     window_.active = false;
     window_.pressed = -1;
+}
+
+void Form1::Form_FocusCues(bool shown) {
+    window_.focusCues = shown;
 }
 
 void Form1::Letter_Click(int letterIndex) {

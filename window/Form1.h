@@ -40,6 +40,8 @@ public:
     // dialog, another program).
     void Form_Activate();
     void Form_Deactivate();
+    // A touch on the screen (false), or a key pressed (true).
+    void Form_FocusCues(bool shown);
     void Letter_Click(int letterIndex);
     void Letter_GotFocus(int letterIndex);
     void Letter_MouseDown(int letterIndex);

@@ -41,6 +41,9 @@ struct WindowState {
     int focus = -1;
     // The window is the one the player is using: only then does a key show its focus mark.
     bool active = false;
+    // The focus mark is for the keyboard: a finger on a touch screen hides it until a key is
+    // pressed, as Windows hides it after the mouse.
+    bool focusCues = true;
     PiecesShown pieces;
     // What a screen reader reads of the gallows at any time: "3 of 9 pieces shown".
     std::string piecesSpoken;
@@ -59,6 +62,6 @@ struct WindowState {
     int exitStatus = 0;
 
     // The letter whose key shows the focus mark; -1 for none.
-    int focusShown() const { return active && !box && !choosingFile ? focus : -1; }
+    int focusShown() const { return active && focusCues && !box && !choosingFile ? focus : -1; }
     bool operator==(const WindowState&) const = default;
 };

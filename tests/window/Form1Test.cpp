@@ -144,7 +144,7 @@ TEST_F(Game, theFocusMovesPastGuessedLettersOnlyWithNoModifierHeldAndSystemKeysS
     EXPECT_EQ(window().focus, 24);
 }
 
-TEST_F(Game, theFocusMarkShowsOnlyWhileTheWindowIsActiveAndNothingIsUpOverIt) {
+TEST_F(Game, theFocusMarkShowsOnlyWhileTheWindowIsActiveNothingIsUpOverItAndNoFingerTouchedIt) {
     start("Test\nOTTER\n");
     EXPECT_EQ(window().focusShown(), -1);
     form.Form_Activate();
@@ -156,6 +156,13 @@ TEST_F(Game, theFocusMarkShowsOnlyWhileTheWindowIsActiveAndNothingIsUpOverIt) {
     EXPECT_EQ(window().focusShown(), 0);
     form.Form_Deactivate();
     form.Form_Activate();
+    EXPECT_EQ(window().focusShown(), 0);
+    // A touch hides it until a key is pressed, and a win's new round does not bring it back.
+    form.Form_FocusCues(false);
+    click("TZOER");
+    closeBox();
+    EXPECT_EQ(window().focusShown(), -1);
+    form.Form_FocusCues(true);
     EXPECT_EQ(window().focusShown(), 0);
 }
 

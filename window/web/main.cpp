@@ -48,6 +48,10 @@ EMSCRIPTEN_KEEPALIVE void scaffleActivate(bool active) {
     input([=](Form1& form) { active ? form.Form_Activate() : form.Form_Deactivate(); });
 }
 
+EMSCRIPTEN_KEEPALIVE void scaffleFocusCues(bool shown) {
+    input([=](Form1& form) { form.Form_FocusCues(shown); });
+}
+
 EMSCRIPTEN_KEEPALIVE void scaffleLetterClick(int letterIndex) {
     input([=](Form1& form) { form.Letter_Click(letterIndex); });
 }

@@ -138,6 +138,15 @@ async function play(browser, url) {
   await page.waitForFunction(() => document.title === "Scaffle! Category: Test");
   for (const letter of "OTER") await pressWithKeys(page, letter);
   assert.deepEqual(await box(page), { title: "Winner!", text: "You won! Wow!" });
+  // The box stands clear of the completed word and the gallows.
+  const clear = await page.evaluate(() => {
+    const box = document.getElementById("box").getBoundingClientRect();
+    return ["Label1", "Hang"].every((id) => {
+      const part = document.getElementById(id).getBoundingClientRect();
+      return box.right <= part.left || box.left >= part.right || box.bottom <= part.top || box.top >= part.bottom;
+    });
+  });
+  assert.ok(clear, "the box covers the word or the gallows");
   // The box takes the focus as the word is told: a screen reader hears the word with it.
   if (page.browser().protocol !== "webDriverBiDi") {
     const dialog = await heard(page, (node) => node.role === "dialog");
@@ -299,10 +308,15 @@ async function onAMac(browser, url) {
   await page.close();
 }
 
-// On a phone held upright the window fills the width, and in a small window as much as fits; it
-// never scrolls, is drawn as sharp, and on the phone a tap on a key guesses it.
+// On a touch screen, a phone upright or sideways or a tablet, the window grows as large as fits,
+// and in a small window as much as fits; it never scrolls, is drawn as sharp, and every control
+// is at least 24 CSS pixels each way, 44 on a tablet. On the phone a tap on a key guesses it and
+// shows no focus mark on the letter the focus moves to, until a key is pressed.
 async function onAPhone(browser, url) {
-  for (const [width, height, least] of [[390, 844, 360], [500, 380, 400]]) {
+  // Headless Firefox's driver makes no touch screens: there, the small screens alone.
+  const touch = browser.protocol !== "webDriverBiDi";
+  for (const [width, height, least, finger] of [[390, 844, 360, 24], [500, 380, 380, 0],
+                                                ...(touch ? [[844, 390, 360, 24], [1024, 768, 760, 44]] : [])]) {
     const page = await browser.newPage();
     await page.setViewport({ width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
     await page.goto(url);
@@ -312,13 +326,30 @@ async function onAPhone(browser, url) {
       scrolls: document.scrollingElement.scrollWidth > innerWidth ||
                document.scrollingElement.scrollHeight > innerHeight,
       drawn: document.getElementById("Board").viewBox.baseVal.width,
+      smallest: Math.min(...[...document.querySelectorAll("#window button")]
+        .filter((control) => control.checkVisibility({ visibilityProperty: true }))
+        .map((control) => Math.min(control.getBoundingClientRect().width, control.getBoundingClientRect().height))),
     }));
-    assert.ok(fit.width >= least && !fit.scrolls, JSON.stringify(fit));
+    assert.ok(fit.width >= least && !fit.scrolls && (!touch || fit.smallest >= finger), `${width}x${height}: ${JSON.stringify(fit)}`);
     assert.ok(fit.drawn >= 311 * 3 * 1.15, JSON.stringify(fit));
-    // Headless Firefox's driver makes no touches.
-    if (height > width && page.browser().protocol !== "webDriverBiDi") {
+    if (touch && height > width) {
+      // The focus mark's dots are dark ink on Y's key besides its letter's.
+      const y = await (await page.$("#Letter24")).boundingBox();
+      const ink = async () => page.evaluate(async (shot) => {
+        const image = await createImageBitmap(new Blob([Uint8Array.fromBase64(shot)], { type: "image/png" }));
+        const canvas = new OffscreenCanvas(image.width, image.height).getContext("2d");
+        canvas.drawImage(image, 0, 0);
+        const pixels = canvas.getImageData(0, 0, image.width, image.height).data;
+        return pixels.filter((value, i) => i % 4 === 0 && value < 64 && pixels[i + 1] < 64).length;
+      }, await page.screenshot({ encoding: "base64", clip: y }));
+      const unfocused = await ink();
       await page.tap("#Letter25");
       await page.waitForFunction(() => document.getElementById("Letter25").disabled, { timeout: 5000 });
+      assert.equal(await page.evaluate(() => document.activeElement.id), "Letter24");
+      const tapped = await ink();
+      await page.keyboard.press("Shift");
+      const marked = await ink();
+      assert.ok(tapped < unfocused * 1.1 && marked > unfocused * 1.2, `the ink on Y: ${unfocused}, after a tap ${tapped}, after a key ${marked}`);
     }
     await page.close();
   }
