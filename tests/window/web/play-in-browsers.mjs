@@ -233,10 +233,15 @@ async function play(browser, url) {
 
 // At a ratio of device pixels to CSS pixels, the client area as the screen shows it, controls
 // and all, is the game's drawing: its rectangles of colour, filled in order, to the last pixel
-// outside the letters' glyphs. A guess is told politely.
-async function looks(browser, url, ratio) {
+// outside the letters' glyphs, under forced colours (Windows' high contrast) too. A guess is
+// told politely.
+async function looks(browser, url, ratio, forced = false) {
   const page = await browser.newPage();
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  if (forced) {
+    const features = [{ name: "forced-colors", value: "active" }];
+    await (await page.createCDPSession()).send("Emulation.setEmulatedMedia", { features });
+  }
   await page.goto(url);
   await page.waitForFunction(() => document.title === "Scaffle! Category: Animals", { timeout: 10000 });
   await open(page, otter);
@@ -366,6 +371,11 @@ for (const { name, launch } of browsers) {
     for (const ratio of [1, 1.5, 2, 3]) {
       await looks(browser, served, ratio);
       console.log(`PASS: ${name}, drawn at ${ratio}x`);
+    }
+    // Only Chromium's driver emulates forced colours.
+    if (browser.protocol !== "webDriverBiDi") {
+      await looks(browser, served, 1, true);
+      console.log(`PASS: ${name}, drawn under forced colours`);
     }
     await onAPhone(browser, served);
     console.log(`PASS: ${name}, on a phone`);
