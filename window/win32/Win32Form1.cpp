@@ -162,6 +162,13 @@ Win32Form1::~Win32Form1() {
 
 int Win32Form1::run(int show) {
     input([](Form1& form) { form.Form_Load(); });
+    // The board is put in the window before it is shown, where a system keeps a hidden
+    // window's pixels (Wine does), so that its first display shows no part unpainted.
+    RECT client;
+    GetClientRect(window_, &client);
+    const HDC dc = GetDC(window_);
+    paintBoard(dc, client, {0, 0});
+    ReleaseDC(window_, dc);
     ShowWindow(window_, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
