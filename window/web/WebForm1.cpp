@@ -93,19 +93,6 @@ void WebForm1::input(const std::function<void(Form1&)>& event) {
 void WebForm1::show() {
     const WindowState before = shown_;
     const WindowState now = shown_ = form_.window();
-    const Scale scale = deviceScale();
-    const std::vector<PixelRect> changed = drawing::changedBoxes(scale, before, now);
-    // A new round, or a change of many parts, is drawn whole; else each part that changed is
-    // drawn over the board, latest on top.
-    if (changed.size() > 6 || before.lettersShown.none()) {
-        drawBoard(scale);
-    } else {
-        for (const PixelRect& box : changed) {
-            SvgDrawing part;
-            drawing::drawBoard(part, scale, now, box);
-            jsDrawPart(box.left, box.top, part.markup().c_str());
-        }
-    }
     if (now.caption != before.caption) {
         jsSetCaption(now.caption.c_str());
     }
@@ -132,6 +119,21 @@ void WebForm1::show() {
         const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
         if (!shown && before.lettersShown.test(static_cast<std::size_t>(index))) {
             jsShowLetter(index, false);
+        }
+    }
+    // Drawn once the page's elements are as the state says, so that the page is laid out once
+    // for all of them.
+    const Scale scale = deviceScale();
+    const std::vector<PixelRect> changed = drawing::changedBoxes(scale, before, now);
+    // A new round, or a change of many parts, is drawn whole; else each part that changed is
+    // drawn over the board, latest on top.
+    if (changed.size() > 6 || before.lettersShown.none()) {
+        drawBoard(scale);
+    } else {
+        for (const PixelRect& box : changed) {
+            SvgDrawing part;
+            drawing::drawBoard(part, scale, now, box);
+            jsDrawPart(box.left, box.top, part.markup().c_str());
         }
     }
     if (now.news.number != before.news.number) {
