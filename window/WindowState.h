@@ -6,6 +6,9 @@
 
 #include "GameState.h"
 
+// What a screen reader calls the drawing of the gallows.
+inline constexpr const char* kGallowsName = "Gallows";
+
 // Pieces 1 to 12 of Hang, by number less one.
 using PiecesShown = std::bitset<12>;
 
@@ -61,6 +64,8 @@ struct WindowState {
     bool ended = false;
     int exitStatus = 0;
 
+    // The gallows as one text, for a control that has no description apart from its name.
+    std::string gallowsSpoken() const { return std::string(kGallowsName) + ", " + piecesSpoken; }
     // The letter whose key shows the focus mark; -1 for none.
     int focusShown() const { return active && focusCues && !box && !choosingFile ? focus : -1; }
     bool operator==(const WindowState&) const = default;

@@ -68,7 +68,7 @@ Board::Board(QWidget* parent) : QWidget(parent) {
 
     Hang = new Gallows(this);
     Hang->setObjectName("Hang");
-    Hang->setAccessibleName("Gallows");
+    Hang->setAccessibleName(kGallowsName);
     Hang->setGeometry(qtlook::rect(drawing::gallowsBounds(scale)));
     Hang->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1 = spokenLabel(this, "Label1", drawing::label1Box(scale), "The word to guess");

@@ -100,7 +100,7 @@ void WebForm1::show() {
         jsSetLabel("Label1", now.maskedWord.c_str(), now.maskedWordSpoken.c_str());
     }
     if (now.piecesSpoken != before.piecesSpoken) {
-        jsSetLabel("Hang", "", ("Gallows, " + now.piecesSpoken).c_str());
+        jsSetLabel("Hang", "", now.gallowsSpoken().c_str());
     }
     if (now.winsText != before.winsText) {
         jsSetLabel("WinTotal", now.winsText.c_str(), now.winsText.c_str());

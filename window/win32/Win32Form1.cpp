@@ -319,7 +319,7 @@ void Win32Form1::showState() {
     }
     SetWindowTextW(Label1, wideText(now.maskedWordSpoken).c_str());
     SetWindowTextW(WinTotal, wideText(now.winsText).c_str());
-    SetWindowTextW(Hang, wideText("Gallows, " + now.piecesSpoken).c_str());
+    SetWindowTextW(Hang, wideText(now.gallowsSpoken()).c_str());
     // Letters come before the focus and go after it, so that it never falls on a hidden one.
     const auto showLetters = [&](bool shown) {
         for (int index = 0; index < kLetterCount; ++index) {
