@@ -4,9 +4,9 @@ BUILD_PACKAGES := g++ cmake librsvg2-bin icoutils
 # Building and playing on Linux: Qt and the fonts.
 PLAY_PACKAGES := $(BUILD_PACKAGES) qt6-base-dev qt6-qpa-plugins fonts-liberation
 # The suite: its test frameworks, a desktop to play in (X with a window manager, Wayland, the
-# accessibility bus) and the packaging checks.
+# accessibility bus with a screen reader) and the packaging checks.
 TEST_PACKAGES := libgtest-dev libgmock-dev xvfb openbox xdotool x11-utils imagemagick \
-                 weston qt6-wayland at-spi2-core python3-pyatspi dbus dpkg-dev file \
+                 weston qt6-wayland at-spi2-core python3-pyatspi dbus orca dpkg-dev file \
                  desktop-file-utils appstream lintian
 BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev

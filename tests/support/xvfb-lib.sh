@@ -211,13 +211,14 @@ win_box_closes_in_one_repaint() {
     rm -rf "$frames"
 }
 
-# Opens the word file $1 through File, Open Scaffle Word File, typing its path.
+# Opens the word file $1 through File, Open Scaffle Word File, typing its path with $2
+# milliseconds between keys (xdotool's 12 unless told).
 open_word_file() {
     xdotool windowfocus --sync "$form" key ctrl+o
     local dialog
     dialog=$(window_named "Open")
     sleep 0.1  # the dialog's completer takes keys typed the moment it appears
-    xdotool windowfocus --sync "$dialog" type "$1"
+    xdotool windowfocus --sync "$dialog" type --delay "${2:-12}" "$1"
     xdotool key Return
     window_gone "Open"
 }

@@ -1,5 +1,7 @@
 #include "WordFileDialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -24,6 +26,15 @@ QFileDialog* wordFileDialog(QWidget* parent) {
         places.append(QUrl::fromLocalFile(folder));
     }
     dialog->setSidebarUrls(places);
+    // With a screen reader listening, Qt may hand the Return that picks a file straight to the
+    // name field while its completion list is still open. A list left open makes Qt pass over
+    // the game's window becoming active again, and the letters then show and say no focus: the
+    // list goes with the dialog.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        if (const auto* completion = dialog->findChild<QCompleter*>()) {
+            completion->popup()->hide();
+        }
+    });
     return dialog;
 }
 
