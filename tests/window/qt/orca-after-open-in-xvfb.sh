@@ -6,6 +6,11 @@ game=$(realpath "$1")
 source "$(dirname "$0")/../../support/xvfb-lib.sh"
 source "$(dirname "$0")/accessibility-bus.sh"
 [ -x /usr/bin/orca ] || { echo "SKIP: orca is not installed"; exit 77; }
+# Orca starts once a user: a tester's own, running, keeps the test's from starting.
+if command -v pgrep >/dev/null && pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "SKIP: an Orca of this user is running"
+    exit 77
+fi
 
 # With no speech server Orca still logs each thing it would say; a handler of our own writes
 # each one the moment it is said. No --replace: a tester's own Orca is left alone.
@@ -22,7 +27,7 @@ orca_pid=$!
 stop_orca() { kill -KILL "$orca_pid" 2>/dev/null; wait "$orca_pid" 2>/dev/null || true; stop_bus; }
 trap stop_orca EXIT
 for _ in $(seq 100); do grep -q 'Screen reader on' "$said" && break; sleep 0.1; done
-grep -q 'Screen reader on' "$said" || { echo "SKIP: Orca did not start"; cat "$work/orca.log"; exit 77; }
+grep -q 'Screen reader on' "$said" || { cat "$work/orca.log"; fail "Orca did not start"; }
 
 printf 'Test\r\nOTTER\r\n' >"$work/C:/scaffle.scf"
 start_game "Scaffle! Category: Test"
