@@ -1,5 +1,6 @@
 #include "Win32Form1.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -83,14 +84,6 @@ int measure(std::string_view text, const design::Font& font, int pixels) {
     return textWidth(win32Font(font, pixels), wideText(text));
 }
 
-// A control's box in its window's client area.
-RECT placeOf(HWND control, HWND window) {
-    RECT box;
-    GetWindowRect(control, &box);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
-    return box;
-}
-
 // The open dialog's filter as Windows takes it: each description and pattern ended by a NUL,
 // and one more NUL at the end.
 std::wstring windowsFileFilter() {
@@ -102,6 +95,11 @@ std::wstring windowsFileFilter() {
         }
     }
     return windowsFilter + L'\0';
+}
+
+LRESULT CALLBACK unerased(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR) {
+    return message == WM_ERASEBKGND ? 1 : DefSubclassProc(control, message, wParam, lParam);
 }
 
 using OpenFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
@@ -134,12 +132,16 @@ Win32Form1::Win32Form1(HINSTANCE instance, Random& random)
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                               createMenu(), instance, this);
     shortcuts_ = createShortcuts();
-    // Owner-drawn: each shows the board's pixels under it. A letter is still a push button with
-    // its letter as its text, and a label a static text, which is what a screen reader reads.
+    // Owner-drawn and drawing nothing, not even an erased background: the window paints the
+    // board under them, their faces included, so no paint of a control's own ever puts a part of
+    // a board on the screen. A letter is still a push button with its letter as its text, and a
+    // label a static text, which is what a screen reader reads.
     const auto control = [&](const wchar_t* kind, const wchar_t* text, DWORD style, int id) {
-        return CreateWindowExW(0, kind, text, WS_CHILD | style, 0, 0, 0, 0, window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                               nullptr);
+        const HWND made =
+            CreateWindowExW(0, kind, text, WS_CHILD | style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SetWindowSubclass(made, unerased, 0, 0);
+        return made;
     };
     for (int index = 0; index < kLetterCount; ++index) {
         const wchar_t caption[] = {static_cast<wchar_t>(L'A' + index), L'\0'};
@@ -162,13 +164,6 @@ Win32Form1::~Win32Form1() {
 
 int Win32Form1::run(int show) {
     input([](Form1& form) { form.Form_Load(); });
-    // The board is put in the window before it is shown, where a system keeps a hidden
-    // window's pixels (Wine does), so that its first display shows no part unpainted.
-    RECT client;
-    GetClientRect(window_, &client);
-    const HDC dc = GetDC(window_);
-    paintBoard(dc, client, {0, 0});
-    ReleaseDC(window_, dc);
     ShowWindow(window_, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -235,8 +230,6 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
                 PostMessageW(window_, kShowState, 0, 0);
             }
-            const RECT box = placeOf(item.hwndItem, window_);
-            paintBoard(item.hDC, box, {box.left, box.top});
             return TRUE;
         }
         case WM_ERASEBKGND:
@@ -244,14 +237,14 @@ LRESULT Win32Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(window_, &paint);
-            paintBoard(dc, paint.rcPaint, {0, 0});
+            paintBoard(dc, paint.rcPaint);
             EndPaint(window_, &paint);
             return 0;
         }
         case WM_PRINTCLIENT: {
             RECT client;
             GetClientRect(window_, &client);
-            paintBoard(reinterpret_cast<HDC>(wParam), client, {0, 0});
+            paintBoard(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
         case WM_DPICHANGED: {
@@ -393,7 +386,7 @@ void Win32Form1::chooseFile() {
     }
 }
 
-void Win32Form1::paintBoard(HDC dc, const RECT& area, POINT corner) const {
+void Win32Form1::paintBoard(HDC dc, const RECT& area) const {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     // Painted off the screen and put there in one copy, so that no half-painted board is seen.
@@ -404,7 +397,7 @@ void Win32Form1::paintBoard(HDC dc, const RECT& area, POINT corner) const {
         Win32Canvas canvas(picture, {area.left, area.top});
         drawing::drawBoard(canvas, scale(), form_.window(), {area.left, area.top, width, height});
     }
-    BitBlt(dc, area.left - corner.x, area.top - corner.y, width, height, picture, 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, width, height, picture, 0, 0, SRCCOPY);
     SelectObject(picture, screenBitmap);
     DeleteObject(bitmap);
     DeleteDC(picture);

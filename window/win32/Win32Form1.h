@@ -37,8 +37,8 @@ private:
     void showState();
     void showBox();
     void chooseFile();
-    // The board's pixels under area of the client, put down on dc, whose corner is at corner.
-    void paintBoard(HDC dc, const RECT& area, POINT corner) const;
+    // The board's pixels under area of the client, put down on the window's dc.
+    void paintBoard(HDC dc, const RECT& area) const;
     // Sizes and places for the screen's dots per inch.
     void fitTo(UINT dpi);
     Scale scale() const;
