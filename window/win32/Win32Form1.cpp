@@ -1,6 +1,5 @@
 #include "Win32Form1.h"
 
-#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -97,9 +96,11 @@ std::wstring windowsFileFilter() {
     return windowsFilter + L'\0';
 }
 
-LRESULT CALLBACK unerased(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
-    return message == WM_ERASEBKGND ? 1 : DefSubclassProc(control, message, wParam, lParam);
+// A control's own procedure, but for its background, which it never erases: the board under it is
+// the window's to paint. The procedure it had is kept in its user data.
+LRESULT CALLBACK unerased(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return message == WM_ERASEBKGND ? 1 : CallWindowProcW(own, control, message, wParam, lParam);
 }
 
 using OpenFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
@@ -140,7 +141,8 @@ Win32Form1::Win32Form1(HINSTANCE instance, Random& random)
         const HWND made =
             CreateWindowExW(0, kind, text, WS_CHILD | style, 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SetWindowSubclass(made, unerased, 0, 0);
+        SetWindowLongPtrW(made, GWLP_USERDATA, GetWindowLongPtrW(made, GWLP_WNDPROC));
+        SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(unerased));
         return made;
     };
     for (int index = 0; index < kLetterCount; ++index) {
