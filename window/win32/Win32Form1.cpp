@@ -18,8 +18,8 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"ScaffleForm1";
 constexpr int kIcon = 1;
-// No WS_CLIPCHILDREN: the window paints the whole board, the controls' places included, so a
-// new round reaches the screen in one piece whatever order the controls paint in.
+// No WS_CLIPCHILDREN: the window paints the whole board, the controls' places included, and the
+// controls paint nothing of their own, so every change reaches the screen in one piece.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // WS_EX_CONTROLPARENT: Tab moves between the letters, as in a dialog.
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
