@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <bitset>
+#include <optional>
 
 #include "GameState.h"
 
@@ -9,6 +12,20 @@
 // shows one, Home and End to the first and the last letter. One rule for every front end,
 // from the keyboard's design.
 enum class LetterMove { Left, Right, Up, Down, First, Last };
+
+// A front end's keys for the moves, in their order: Left, Right, Up, Down, Home, End.
+template <typename Key>
+using MoveKeys = std::array<Key, 6>;
+
+// The move a key makes, if it makes one.
+template <typename Key>
+std::optional<LetterMove> letterMoveOf(Key key, const MoveKeys<Key>& keys) {
+    const auto found = std::find(keys.begin(), keys.end(), key);
+    if (found == keys.end()) {
+        return std::nullopt;
+    }
+    return static_cast<LetterMove>(found - keys.begin());
+}
 
 // The keys held with another, as every front end names them.
 using Modifiers = unsigned;

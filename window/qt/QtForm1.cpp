@@ -38,19 +38,8 @@ QIcon makeGameIcon() {
     return icon;
 }
 
-std::optional<LetterMove> letterMove(int key) {
-    static constexpr std::pair<int, LetterMove> kMoves[] = {
-        {Qt::Key_Left, LetterMove::Left},  {Qt::Key_Right, LetterMove::Right},
-        {Qt::Key_Up, LetterMove::Up},      {Qt::Key_Down, LetterMove::Down},
-        {Qt::Key_Home, LetterMove::First}, {Qt::Key_End, LetterMove::Last},
-    };
-    for (const auto& [moveKey, move] : kMoves) {
-        if (key == moveKey) {
-            return move;
-        }
-    }
-    return std::nullopt;
-}
+constexpr MoveKeys<int> kMoveKeys = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                     Qt::Key_Down, Qt::Key_Home,  Qt::Key_End};
 
 // The keypad's own modifier is not one the player holds.
 Modifiers modifiersOf(Qt::KeyboardModifiers held) {
@@ -147,7 +136,7 @@ bool QtForm1::eventFilter(QObject* watched, QEvent* event) {
         input([letterIndex](Form1& form) { form.Letter_GotFocus(letterIndex); });
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const std::optional<LetterMove> move = letterMove(key->key());
+        const std::optional<LetterMove> move = letterMoveOf(key->key(), kMoveKeys);
         bool taken = false;
         if (move) {
             input([&](Form1& form) {

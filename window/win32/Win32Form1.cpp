@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "Drawing.h"
@@ -60,18 +59,7 @@ void place(HWND control, const PixelRect& box) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::optional<LetterMove> letterMove(WPARAM key) {
-    static constexpr std::pair<WPARAM, LetterMove> kMoves[] = {
-        {VK_LEFT, LetterMove::Left}, {VK_RIGHT, LetterMove::Right}, {VK_UP, LetterMove::Up},
-        {VK_DOWN, LetterMove::Down}, {VK_HOME, LetterMove::First},  {VK_END, LetterMove::Last},
-    };
-    for (const auto& [moveKey, move] : kMoves) {
-        if (key == moveKey) {
-            return move;
-        }
-    }
-    return std::nullopt;
-}
+constexpr MoveKeys<WPARAM> kMoveKeys = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END};
 
 Modifiers heldModifiers() {
     const auto held = [](int key) { return GetKeyState(key) < 0; };
@@ -187,7 +175,7 @@ void Win32Form1::input(const std::function<void(Form1&)>& event) {
 bool Win32Form1::moveFocus(const MSG& message) {
     const int letterIndex = letterIndexOf(message.hwnd);
     const std::optional<LetterMove> move =
-        message.message == WM_KEYDOWN ? letterMove(message.wParam) : std::nullopt;
+        message.message == WM_KEYDOWN ? letterMoveOf(message.wParam, kMoveKeys) : std::nullopt;
     if (!move || letterIndex < 0) {
         return false;
     }
