@@ -111,18 +111,8 @@ void WebForm1::show() {
             jsShowLetter(index, true);
         }
     }
-    // The page's focus follows the game's wherever the player has not taken it elsewhere.
-    if (now.focus >= 0 && !now.box && !now.choosingFile) {
-        jsFocusLetter(now.focus);
-    }
-    for (int index = 0; index < kLetterCount; ++index) {
-        const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
-        if (!shown && before.lettersShown.test(static_cast<std::size_t>(index))) {
-            jsShowLetter(index, false);
-        }
-    }
-    // Drawn once the page's elements are as the state says, so that the page is laid out once
-    // for all of them.
+    // Drawn before the focus moves: moving it lays the page out, and a board drawn after that
+    // would have the page laid out again before it is painted.
     const Scale scale = deviceScale();
     const std::vector<PixelRect> changed = drawing::changedBoxes(scale, before, now);
     // A new round, or a change of many parts, is drawn whole; else each part that changed is
@@ -134,6 +124,16 @@ void WebForm1::show() {
             SvgDrawing part;
             drawing::drawBoard(part, scale, now, box);
             jsDrawPart(box.left, box.top, part.markup().c_str());
+        }
+    }
+    // The page's focus follows the game's wherever the player has not taken it elsewhere.
+    if (now.focus >= 0 && !now.box && !now.choosingFile) {
+        jsFocusLetter(now.focus);
+    }
+    for (int index = 0; index < kLetterCount; ++index) {
+        const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
+        if (!shown && before.lettersShown.test(static_cast<std::size_t>(index))) {
+            jsShowLetter(index, false);
         }
     }
     if (now.news.number != before.news.number) {
