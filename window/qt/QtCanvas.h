@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPainter>
-#include <vector>
 
 #include "Canvas.h"
 
@@ -9,9 +8,6 @@
 class QtCanvas final : public Canvas {
 public:
     explicit QtCanvas(QPaintDevice& device);
-    ~QtCanvas() override;
-    QtCanvas(const QtCanvas&) = delete;
-    QtCanvas& operator=(const QtCanvas&) = delete;
 
     // The scale the device is shown at.
     Scale scale() const { return scale_; }
@@ -21,10 +17,6 @@ public:
               design::Rgb ink) override;
 
 private:
-    void flush();
-
     Scale scale_;
     QPainter painter_;
-    QColor fillColour_;
-    std::vector<QRect> fills_;
 };

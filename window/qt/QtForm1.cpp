@@ -53,19 +53,13 @@ Modifiers modifiersOf(Qt::KeyboardModifiers held) {
 // the sum of their advances, each looked up once a size: a guess does not wait on the text being
 // laid out again at every size tried.
 int textWidth(std::string_view text, const design::Font& font, int pixels) {
-    static std::map<std::pair<const design::Font*, int>,
-                    std::pair<QFontMetricsF, std::array<qreal, 128>>>
-        sizes;
-    auto found = sizes.find({&font, pixels});
-    if (found == sizes.end()) {
-        const QFontMetricsF metrics(qtlook::font(font, pixels));
-        std::array<qreal, 128> advances{};
-        for (char16_t code = 0; code < advances.size(); ++code) {
-            advances[code] = metrics.horizontalAdvance(QChar(code));
-        }
-        found = sizes.emplace(std::pair(&font, pixels), std::pair(metrics, advances)).first;
+    static std::map<std::pair<const design::Font*, int>, std::array<qreal, 128>> sizes;
+    const auto [place, isNew] = sizes.try_emplace({&font, pixels});
+    std::array<qreal, 128>& advances = place->second;
+    const QFontMetricsF metrics(qtlook::font(font, pixels));
+    for (char16_t code = 0; isNew && code < advances.size(); ++code) {
+        advances[code] = metrics.horizontalAdvance(QChar(code));
     }
-    const auto& [metrics, advances] = found->second;
     qreal width = 0;
     for (const QChar character :
          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {

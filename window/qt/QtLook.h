@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QRect>
 #include <QStringList>
+#include <map>
+#include <utility>
 
 #include "Design.h"
 #include "Scale.h"
@@ -20,19 +22,23 @@ inline QRect rect(const PixelRect& box) {
 }
 
 // The design's family where the system has it, else its stand-ins in their order: those Qt
-// can draw at their own width.
-inline QFont font(const design::Font& font, int pixels) {
-    QStringList standIns;
-    for (const design::Face& face : font.standIns) {
-        if (face.widthPercent == 100) {
-            standIns << face.family;
+// can draw at their own width. Each is made once: a key paints its letter at every press and
+// every move of the focus.
+inline const QFont& font(const design::Font& font, int pixels) {
+    static std::map<std::pair<const design::Font*, int>, QFont> made;
+    const auto [place, isNew] = made.try_emplace({&font, pixels}, font.family);
+    if (isNew) {
+        QStringList standIns;
+        for (const design::Face& face : font.standIns) {
+            if (face.widthPercent == 100) {
+                standIns << face.family;
+            }
         }
+        QFont::insertSubstitutions(font.family, standIns);
+        place->second.setPixelSize(pixels);
+        place->second.setBold(font.bold);
     }
-    QFont::insertSubstitutions(font.family, standIns);
-    QFont qfont(font.family);
-    qfont.setPixelSize(pixels);
-    qfont.setBold(font.bold);
-    return qfont;
+    return place->second;
 }
 
 // Qt places and sizes widgets in pixels of the design's scale, and paints them at the screen's.
