@@ -1,6 +1,5 @@
 #include "Board.h"
 
-#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPushButton>
@@ -20,21 +19,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {}
-};
-
-// A screen reader hears the drawing as a picture, with its description.
-QAccessibleInterface* accessibleGallows(const QString& className, QObject* object) {
-    if (className == "Gallows" && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    }
-    return nullptr;
-}
-
-class Gallows final : public QWidget {
-    Q_OBJECT
-
-public:
-    using QWidget::QWidget;
 };
 
 QLabel* spokenLabel(QWidget* parent, const char* name, const PixelRect& box,
@@ -59,15 +43,16 @@ QRect widgetRect(const PixelRect& box, double scale) {
 }  // namespace
 
 Board::Board(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = (QAccessible::installFactory(accessibleGallows), true);
-    Q_UNUSED(accessible);
     const Scale& scale = qtlook::kWidgetScale;
     setFixedSize(qtlook::rect(drawing::clientBox(scale)).size());
     // The board paints every pixel of itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    Hang = new Gallows(this);
+    // A label with a picture is a picture to a screen reader, which hears the drawing so, with
+    // its description; the board paints the picture.
+    Hang = new Unpainted<QLabel>(this);
     Hang->setObjectName("Hang");
+    Hang->setPixmap(QPixmap(1, 1));
     Hang->setAccessibleName(kGallowsName);
     Hang->setGeometry(qtlook::rect(drawing::gallowsBounds(scale)));
     Hang->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -123,5 +108,3 @@ void Board::paintEvent(QPaintEvent* event) {
         drawing::drawBoard(canvas, canvas.scale(), shown_, {left, top, right - left, bottom - top});
     }
 }
-
-#include "Board.moc"

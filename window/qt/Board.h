@@ -33,5 +33,5 @@ private:
     std::array<QAbstractButton*, kLetterCount> letters_{};
     QLabel* Label1;
     QLabel* WinTotal;
-    QWidget* Hang;
+    QLabel* Hang;
 };
