@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPushButton>
-#include <cmath>
 
 #include "Drawing.h"
 #include "QtCanvas.h"
@@ -30,14 +29,6 @@ QLabel* spokenLabel(QWidget* parent, const char* name, const PixelRect& box,
     // A screen reader reads the labels' own texts; these say what the texts are.
     label->setAccessibleDescription(description);
     return label;
-}
-
-// Device pixels to the widget's, rounded out.
-QRect widgetRect(const PixelRect& box, double scale) {
-    const int left = static_cast<int>(std::floor(box.left / scale));
-    const int top = static_cast<int>(std::floor(box.top / scale));
-    return QRect(QPoint(left, top), QPoint(static_cast<int>(std::ceil(box.right() / scale)) - 1,
-                                           static_cast<int>(std::ceil(box.bottom() / scale)) - 1));
 }
 
 }  // namespace
@@ -72,7 +63,9 @@ Board::Board(QWidget* parent) : QWidget(parent) {
 void Board::show(const WindowState& now) {
     const double scale = devicePixelRatioF();
     for (const PixelRect& box : drawing::changedBoxes(Scale(scale), shown_, now)) {
-        update(widgetRect(box, scale));
+        // Every widget pixel the device's pixels touch.
+        update(QRectF(box.left / scale, box.top / scale, box.width / scale, box.height / scale)
+                   .toAlignedRect());
     }
     for (int index = 0; index < kLetterCount; ++index) {
         // Hidden and disabled: nothing, not even a screen reader's action, can press it.
@@ -101,10 +94,10 @@ void Board::paintEvent(QPaintEvent* event) {
     // Each part on its own: a guess changes a key and a label far apart.
     for (const QRect& dirty : event->region()) {
         // Every device pixel the widget's pixels touch.
-        const int left = static_cast<int>(std::floor(dirty.left() * scale));
-        const int top = static_cast<int>(std::floor(dirty.top() * scale));
-        const int right = static_cast<int>(std::ceil((dirty.right() + 1) * scale));
-        const int bottom = static_cast<int>(std::ceil((dirty.bottom() + 1) * scale));
-        drawing::drawBoard(canvas, canvas.scale(), shown_, {left, top, right - left, bottom - top});
+        const QRectF widget(dirty);
+        const QRect device =
+            QRectF(widget.topLeft() * scale, widget.size() * scale).toAlignedRect();
+        drawing::drawBoard(canvas, canvas.scale(), shown_,
+                           {device.x(), device.y(), device.width(), device.height()});
     }
 }
