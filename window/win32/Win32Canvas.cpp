@@ -93,8 +93,7 @@ int textWidth(HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-Win32Canvas::Win32Canvas(HDC dc, POINT origin)
-    : dc_(dc), origin_(origin), oldFont_(GetCurrentObject(dc, OBJ_FONT)) {
+Win32Canvas::Win32Canvas(HDC dc) : dc_(dc), oldFont_(GetCurrentObject(dc, OBJ_FONT)) {
     SetBkMode(dc_, TRANSPARENT);
 }
 
@@ -103,8 +102,7 @@ Win32Canvas::~Win32Canvas() {
 }
 
 void Win32Canvas::fill(const PixelRect& rect, design::Rgb colour) {
-    const RECT area{rect.left - origin_.x, rect.top - origin_.y, rect.right() - origin_.x,
-                    rect.bottom() - origin_.y};
+    const RECT area{rect.left, rect.top, rect.right(), rect.bottom()};
     SetDCBrushColor(dc_, win32Colour(colour));
     FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
@@ -113,8 +111,7 @@ void Win32Canvas::text(const PixelRect& box, std::string_view text, const design
                        int fontPixels, design::Rgb ink) {
     SelectObject(dc_, win32Font(font, fontPixels));
     SetTextColor(dc_, win32Colour(ink));
-    RECT area{box.left - origin_.x, box.top - origin_.y, box.right() - origin_.x,
-              box.bottom() - origin_.y};
+    RECT area{box.left, box.top, box.right(), box.bottom()};
     const std::wstring wide = wideText(text);
     DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -6,11 +6,10 @@
 
 #include "Canvas.h"
 
-// Paints on a device context in its pixels; origin is where the context's corner stands in
-// the picture.
+// Paints on a device context in its logical units, which are the picture's pixels.
 class Win32Canvas final : public Canvas {
 public:
-    explicit Win32Canvas(HDC dc, POINT origin = {0, 0});
+    explicit Win32Canvas(HDC dc);
     ~Win32Canvas() override;
     Win32Canvas(const Win32Canvas&) = delete;
     Win32Canvas& operator=(const Win32Canvas&) = delete;
@@ -21,7 +20,6 @@ public:
 
 private:
     HDC dc_;
-    POINT origin_;
     HGDIOBJ oldFont_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -185,9 +184,8 @@ bool Win32Form1::moveFocus(const MSG& message) {
 }
 
 int Win32Form1::letterIndexOf(HWND control) const {
-    const auto found = std::find(Letter.begin(), Letter.end(), control);
-    return control != nullptr && found != Letter.end() ? static_cast<int>(found - Letter.begin())
-                                                       : -1;
+    const int index = GetDlgCtrlID(control) - kFirstLetter;
+    return index >= 0 && index < kLetterCount && Letter[index] == control ? index : -1;
 }
 
 LRESULT CALLBACK Win32Form1::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -383,11 +381,13 @@ void Win32Form1::paintBoard(HDC dc, const RECT& area) const {
     const HDC picture = CreateCompatibleDC(dc);
     const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
     const HGDIOBJ screenBitmap = SelectObject(picture, bitmap);
+    // The picture's corner stands for the area's.
+    SetWindowOrgEx(picture, area.left, area.top, nullptr);
     {
-        Win32Canvas canvas(picture, {area.left, area.top});
+        Win32Canvas canvas(picture);
         drawing::drawBoard(canvas, scale(), form_.window(), {area.left, area.top, width, height});
     }
-    BitBlt(dc, area.left, area.top, width, height, picture, 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, width, height, picture, area.left, area.top, SRCCOPY);
     SelectObject(picture, screenBitmap);
     DeleteObject(bitmap);
     DeleteDC(picture);
