@@ -13,8 +13,6 @@ class QLabel;
 // under the design's controls. The controls paint nothing of their own: they are there for the
 // mouse, the keyboard's focus and screen readers.
 class Board final : public QWidget {
-    Q_OBJECT
-
 public:
     explicit Board(QWidget* parent);
 
