@@ -13,10 +13,11 @@ if command -v pgrep >/dev/null && pgrep -u "$(id -u)" -x orca >/dev/null; then
 fi
 
 # With no speech server Orca still logs each thing it would say; a handler of our own writes
-# each one the moment it is said. No --replace: a tester's own Orca is left alone.
+# each one the moment it is said. No speech server is started for it: one that has no sound
+# card to speak to can hold Orca up. No --replace: a tester's own Orca is left alone.
 said=$work/said.log
 touch "$said"
-/usr/bin/python3 - "$said" >"$work/orca.log" 2>&1 <<'PYTHON' &
+SPEECHD_CMD=/nonexistent /usr/bin/python3 - "$said" >"$work/orca.log" 2>&1 <<'PYTHON' &
 import logging, runpy, sys
 logging.getLogger("speech").addHandler(logging.FileHandler(sys.argv[1]))
 sys.argv = ["orca"]
