@@ -38,10 +38,21 @@ void choose(const WordFile& file) {
 
 extern "C" {
 
+// clang-format off
+EM_JS(bool, jsWindowActive, (), { return Scaffle.active(); });
+// clang-format on
+
 EMSCRIPTEN_KEEPALIVE void scaffleStart() {
     run.reset();
     run = std::make_unique<Run>();
-    input([](Form1& form) { form.Form_Load(); });
+    // Shown active from its first display, where it is the window in use, and not drawn again
+    // the moment the focus comes to it.
+    input([](Form1& form) {
+        if (jsWindowActive()) {
+            form.Form_Activate();
+        }
+        form.Form_Load();
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void scaffleActivate(bool active) {
