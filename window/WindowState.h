@@ -8,6 +8,9 @@
 
 // What a screen reader calls the drawing of the gallows.
 inline constexpr const char* kGallowsName = "Gallows";
+// What a screen reader says each label is for, after it has read the label's text.
+inline constexpr const char* kLabel1Description = "The word to guess";
+inline constexpr const char* kWinTotalDescription = "Words guessed so far";
 
 // Pieces 1 to 12 of Hang, by number less one.
 using PiecesShown = std::bitset<12>;

@@ -26,7 +26,7 @@ QLabel* spokenLabel(QWidget* parent, const char* name, const PixelRect& box,
     label->setObjectName(name);
     label->setGeometry(qtlook::rect(box));
     label->setTextFormat(Qt::PlainText);
-    // A screen reader reads the labels' own texts; these say what the texts are.
+    // A screen reader reads the labels' own texts, then what the texts are.
     label->setAccessibleDescription(description);
     return label;
 }
@@ -47,8 +47,8 @@ Board::Board(QWidget* parent) : QWidget(parent) {
     Hang->setAccessibleName(kGallowsName);
     Hang->setGeometry(qtlook::rect(drawing::gallowsBounds(scale)));
     Hang->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label1 = spokenLabel(this, "Label1", drawing::label1Box(scale), "The word to guess");
-    WinTotal = spokenLabel(this, "WinTotal", drawing::winTotalBox(scale), "Words guessed so far");
+    Label1 = spokenLabel(this, "Label1", drawing::label1Box(scale), kLabel1Description);
+    WinTotal = spokenLabel(this, "WinTotal", drawing::winTotalBox(scale), kWinTotalDescription);
     for (int index = 0; index < kLetterCount; ++index) {
         const QString caption(QChar('A' + index));
         QPushButton* key = new Unpainted<QPushButton>(caption, this);

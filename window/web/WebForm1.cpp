@@ -18,8 +18,14 @@ EM_JS(void, jsAddCommand, (const char* caption, int key), {
     Scaffle.addCommand(UTF8ToString(caption), String.fromCharCode(key));
 });
 EM_JS(void, jsSetCaption, (const char* caption), { Scaffle.setCaption(UTF8ToString(caption)); });
-EM_JS(void, jsSetLabel, (const char* id, const char* text, const char* spoken), {
-    Scaffle.setLabel(UTF8ToString(id), UTF8ToString(text), UTF8ToString(spoken));
+EM_JS(void, jsSetText, (const char* id, const char* text), {
+    Scaffle.setText(UTF8ToString(id), UTF8ToString(text));
+});
+EM_JS(void, jsSetName, (const char* id, const char* name), {
+    Scaffle.setName(UTF8ToString(id), UTF8ToString(name));
+});
+EM_JS(void, jsDescribe, (const char* id, const char* description), {
+    Scaffle.describe(UTF8ToString(id), UTF8ToString(description));
 });
 EM_JS(void, jsDraw, (int deviceWidth, int deviceHeight, const char* markup), {
     Scaffle.draw(deviceWidth, deviceHeight, UTF8ToString(markup));
@@ -71,6 +77,8 @@ WebForm1::WebForm1(Random& random) : form_(random, measure) {
     }
     place("Label1", drawing::label1Box(kCssScale));
     place("WinTotal", drawing::winTotalBox(kCssScale));
+    jsDescribe("Label1", kLabel1Description);
+    jsDescribe("WinTotal", kWinTotalDescription);
     place("Hang", drawing::gallowsBounds(kCssScale));
 }
 
@@ -97,13 +105,13 @@ void WebForm1::show() {
         jsSetCaption(now.caption.c_str());
     }
     if (now.maskedWordSpoken != before.maskedWordSpoken) {
-        jsSetLabel("Label1", now.maskedWord.c_str(), now.maskedWordSpoken.c_str());
+        jsSetText("Label1", now.maskedWordSpoken.c_str());
     }
     if (now.piecesSpoken != before.piecesSpoken) {
-        jsSetLabel("Hang", "", now.gallowsSpoken().c_str());
+        jsSetName("Hang", now.gallowsSpoken().c_str());
     }
     if (now.winsText != before.winsText) {
-        jsSetLabel("WinTotal", now.winsText.c_str(), now.winsText.c_str());
+        jsSetText("WinTotal", now.winsText.c_str());
     }
     for (int index = 0; index < kLetterCount; ++index) {
         const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));

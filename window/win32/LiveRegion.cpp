@@ -1,7 +1,5 @@
 #include "LiveRegion.h"
 
-#include <oleacc.h>
-
 #include <functional>
 
 namespace {
@@ -36,10 +34,10 @@ void makeLiveRegion(HWND control) {
     });
 }
 
-void nameForScreenReaders(HWND control, const std::wstring& name) {
+void tellScreenReaders(HWND control, MSAAPROPID property, const std::wstring& text) {
     annotate([&](IAccPropServices& properties) {
-        properties.SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  PROPID_ACC_NAME, name.c_str());
+        properties.SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                                  text.c_str());
     });
 }
 

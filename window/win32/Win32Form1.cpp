@@ -141,6 +141,8 @@ Win32Form1::Win32Form1(HINSTANCE instance, Random& random)
     Label1 = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kLabel1);
     WinTotal = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kWinTotal);
     Hang = control(L"STATIC", nullptr, WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, kHang);
+    tellScreenReaders(Label1, PROPID_ACC_DESCRIPTION, wideText(kLabel1Description));
+    tellScreenReaders(WinTotal, PROPID_ACC_DESCRIPTION, wideText(kWinTotalDescription));
     News = control(L"STATIC", nullptr, WS_VISIBLE | SS_NOPREFIX, 0);
     makeLiveRegion(News);
     fitTo(GetDpiForWindow(window_));
@@ -342,8 +344,8 @@ void Win32Form1::showBox() {
             WH_CBT,
             [](int code, WPARAM wParam, LPARAM lParam) {
                 if (code == HCBT_ACTIVATE) {
-                    nameForScreenReaders(GetDlgItem(reinterpret_cast<HWND>(wParam), kBoxText),
-                                         spoken);
+                    tellScreenReaders(GetDlgItem(reinterpret_cast<HWND>(wParam), kBoxText),
+                                      PROPID_ACC_NAME, spoken);
                 }
                 return CallNextHookEx(nullptr, code, wParam, lParam);
             },
