@@ -11,21 +11,16 @@ namespace {
 
 // clang-format off
 EM_JS(double, jsPixelRatio, (), { return Scaffle.pixelRatio(); });
-EM_JS(void, jsPlace, (const char* id, int left, int top, int width, int height), {
-    Scaffle.place(UTF8ToString(id), left, top, width, height);
+EM_JS(void, jsPlace,
+      (const char* id, int left, int top, int width, int height, const char* about), {
+    Scaffle.place(UTF8ToString(id), left, top, width, height, UTF8ToString(about));
 });
 EM_JS(void, jsAddCommand, (const char* caption, int key), {
     Scaffle.addCommand(UTF8ToString(caption), String.fromCharCode(key));
 });
 EM_JS(void, jsSetCaption, (const char* caption), { Scaffle.setCaption(UTF8ToString(caption)); });
-EM_JS(void, jsSetText, (const char* id, const char* text), {
-    Scaffle.setText(UTF8ToString(id), UTF8ToString(text));
-});
-EM_JS(void, jsSetName, (const char* id, const char* name), {
-    Scaffle.setName(UTF8ToString(id), UTF8ToString(name));
-});
-EM_JS(void, jsDescribe, (const char* id, const char* description), {
-    Scaffle.describe(UTF8ToString(id), UTF8ToString(description));
+EM_JS(void, jsSetLabel, (const char* id, const char* text, const char* name), {
+    Scaffle.setLabel(UTF8ToString(id), UTF8ToString(text), UTF8ToString(name));
 });
 EM_JS(void, jsDraw, (int deviceWidth, int deviceHeight, const char* markup), {
     Scaffle.draw(deviceWidth, deviceHeight, UTF8ToString(markup));
@@ -46,8 +41,9 @@ EM_JS(void, jsEnd, (), { Scaffle.end(); });
 // The page's own pixels are the design's: 311 by 220 for the client area at 100 %.
 constexpr Scale kCssScale{1};
 
-void place(const char* id, const PixelRect& box) {
-    jsPlace(id, box.left, box.top, box.width, box.height);
+// about: what a screen reader says the control is for, if anything.
+void place(const char* id, const PixelRect& box, const char* about = "") {
+    jsPlace(id, box.left, box.top, box.width, box.height, about);
 }
 
 int measure(std::string_view text, const design::Font& font, int pixels) {
@@ -75,10 +71,8 @@ WebForm1::WebForm1(Random& random) : form_(random, measure) {
     for (int index = 0; index < kLetterCount; ++index) {
         place(("Letter" + std::to_string(index)).c_str(), drawing::letterBox(kCssScale, index));
     }
-    place("Label1", drawing::label1Box(kCssScale));
-    place("WinTotal", drawing::winTotalBox(kCssScale));
-    jsDescribe("Label1", kLabel1Description);
-    jsDescribe("WinTotal", kWinTotalDescription);
+    place("Label1", drawing::label1Box(kCssScale), kLabel1Description);
+    place("WinTotal", drawing::winTotalBox(kCssScale), kWinTotalDescription);
     place("Hang", drawing::gallowsBounds(kCssScale));
 }
 
@@ -105,13 +99,13 @@ void WebForm1::show() {
         jsSetCaption(now.caption.c_str());
     }
     if (now.maskedWordSpoken != before.maskedWordSpoken) {
-        jsSetText("Label1", now.maskedWordSpoken.c_str());
+        jsSetLabel("Label1", now.maskedWordSpoken.c_str(), "");
     }
     if (now.piecesSpoken != before.piecesSpoken) {
-        jsSetName("Hang", now.gallowsSpoken().c_str());
+        jsSetLabel("Hang", "", now.gallowsSpoken().c_str());
     }
     if (now.winsText != before.winsText) {
-        jsSetText("WinTotal", now.winsText.c_str());
+        jsSetLabel("WinTotal", now.winsText.c_str(), "");
     }
     for (int index = 0; index < kLetterCount; ++index) {
         const bool shown = now.lettersShown.test(static_cast<std::size_t>(index));
