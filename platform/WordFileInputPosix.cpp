@@ -17,7 +17,6 @@ public:
     ~OpenFile() { ::close(fd_); }
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return fd_; }
 
 private:
     int fd_;
